@@ -1,0 +1,19 @@
+# GoogleTest: the installed package natively; for the cross builds, compiled from the
+# sources Debian's googletest package ships.
+if(CMAKE_CROSSCOMPILING)
+  set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
+  set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+  add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL SYSTEM)  # defines GTest::gtest and friends
+else()
+  find_package(GTest REQUIRED)
+endif()
+
+# vlm_test(NAME SOURCES... LIBS ...): one test program, run by ctest as one test.
+function(vlm_test name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest_main)
+  add_test(NAME ${name} COMMAND ${name} --gtest_brief=1)
+  # 77: Wine cannot run this architecture here (see scripts/wine-run).
+  set_tests_properties(${name} PROPERTIES SKIP_RETURN_CODE 77)
+endfunction()

@@ -1,0 +1,18 @@
+// Region 1 (compressed liquid): the IAPWS-IF97 Gibbs equation and the backward equations
+// T(p, h) and T(p, s).  Plain evaluation for any arguments; p in Pa, T in K, SI results.
+#pragma once
+
+namespace vlm::region1 {
+
+double v(double p, double t);
+double u(double p, double t);
+double s(double p, double t);
+double h(double p, double t);
+double cp(double p, double t);
+double cv(double p, double t);
+double w(double p, double t);
+
+double tFromPH(double p, double h);
+double tFromPS(double p, double s);
+
+}  // namespace vlm::region1

@@ -1,0 +1,10 @@
+#include "state.hpp"
+
+namespace vlm {
+
+Settings& settings() {
+  static Settings instance;
+  return instance;
+}
+
+}  // namespace vlm

@@ -1,0 +1,33 @@
+// Process-wide settings and the last-error code.  One copy per process, shared by every
+// caller; relaxed atomics give the same sharing as plain variables without data races.
+#pragma once
+
+#include <atomic>
+
+namespace vlm {
+
+enum ErrorCode : int {
+  kNoError = 0,
+  kFloatFault = 1,
+  kOutOfRange = 2,
+  kNoRoot = 3,
+  kUnknownRegion = 4,
+};
+
+struct Settings {
+  std::atomic<int> checkRange{1};
+  std::atomic<double> deltaTs{1.0};
+  std::atomic<int> maxIteration{1000};
+  std::atomic<double> deltaPressure{0.0001};
+  std::atomic<double> initWaterDensity{800.0};
+  std::atomic<double> initSteamDensity{10.0};
+  std::atomic<int> lastError{kNoError};
+};
+
+Settings& settings();
+
+inline int lastError() { return settings().lastError.load(std::memory_order_relaxed); }
+inline void setLastError(int code) { settings().lastError.store(code, std::memory_order_relaxed); }
+inline bool checkRangeOn() { return settings().checkRange.load(std::memory_order_relaxed) != 0; }
+
+}  // namespace vlm

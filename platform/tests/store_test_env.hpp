@@ -1,0 +1,32 @@
+// On Linux every test program works on scratch store files of its own.
+#pragma once
+
+#if !defined(_WIN32)
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+namespace storetest {
+
+inline std::filesystem::path scratchDir() {
+  static const auto dir = std::filesystem::temp_directory_path() / ("vlm-store-" + std::to_string(::getpid()));
+  return dir;
+}
+
+class ScratchStore : public ::testing::Environment {
+ public:
+  void SetUp() override {
+    std::filesystem::create_directories(scratchDir());
+    ::setenv("VLM_REGISTRY", (scratchDir() / "machine.reg").c_str(), 1);
+    ::setenv("XDG_CONFIG_HOME", (scratchDir() / "user").c_str(), 1);
+  }
+  void TearDown() override { std::filesystem::remove_all(scratchDir()); }
+};
+
+inline auto* const scratch = ::testing::AddGlobalTestEnvironment(new ScratchStore);
+
+}  // namespace storetest
+#endif
