@@ -64,6 +64,54 @@ VLM_API double VLM_CALL vlmW1PT(double p, double t);
 VLM_API double VLM_CALL vlmT1PH(double p, double h);
 VLM_API double VLM_CALL vlmT1PS(double p, double s);
 
+/* Region 2 (steam): no range check. */
+VLM_API double VLM_CALL vlmV2PT(double p, double t);
+VLM_API double VLM_CALL vlmU2PT(double p, double t);
+VLM_API double VLM_CALL vlmS2PT(double p, double t);
+VLM_API double VLM_CALL vlmH2PT(double p, double t);
+VLM_API double VLM_CALL vlmCP2PT(double p, double t);
+VLM_API double VLM_CALL vlmCV2PT(double p, double t);
+VLM_API double VLM_CALL vlmW2PT(double p, double t);
+
+/* Saturation line and the boundary between regions 2 and 3, range-checked. */
+VLM_API double VLM_CALL vlmPST(double t);
+VLM_API double VLM_CALL vlmTSP(double p);
+VLM_API double VLM_CALL vlmT23P(double p);
+VLM_API double VLM_CALL vlmP23T(double t);
+
+/* Region 5 (high-temperature steam): no range check. */
+VLM_API double VLM_CALL vlmV5PT(double p, double t);
+VLM_API double VLM_CALL vlmU5PT(double p, double t);
+VLM_API double VLM_CALL vlmS5PT(double p, double t);
+VLM_API double VLM_CALL vlmH5PT(double p, double t);
+VLM_API double VLM_CALL vlmCP5PT(double p, double t);
+VLM_API double VLM_CALL vlmCV5PT(double p, double t);
+VLM_API double VLM_CALL vlmW5PT(double p, double t);
+
+/* Region 3 (near-critical): from density r and temperature, and from (p, t) through the
+ * density solver (settings max iteration, delta pressure, initial densities).  No range check. */
+VLM_API double VLM_CALL vlmP3RT(double r, double t);
+VLM_API double VLM_CALL vlmU3RT(double r, double t);
+VLM_API double VLM_CALL vlmS3RT(double r, double t);
+VLM_API double VLM_CALL vlmH3RT(double r, double t);
+VLM_API double VLM_CALL vlmCP3RT(double r, double t);
+VLM_API double VLM_CALL vlmCV3RT(double r, double t);
+VLM_API double VLM_CALL vlmW3RT(double r, double t);
+VLM_API double VLM_CALL vlmR3PT(double p, double t);
+VLM_API double VLM_CALL vlmR3PTR0(double p, double t, double r0);
+VLM_API double VLM_CALL vlmV3PT(double p, double t);
+VLM_API double VLM_CALL vlmU3PT(double p, double t);
+VLM_API double VLM_CALL vlmS3PT(double p, double t);
+VLM_API double VLM_CALL vlmH3PT(double p, double t);
+VLM_API double VLM_CALL vlmCP3PT(double p, double t);
+VLM_API double VLM_CALL vlmCV3PT(double p, double t);
+VLM_API double VLM_CALL vlmW3PT(double p, double t);
+
+/* Transport properties from density and temperature, and surface tension. */
+VLM_API double VLM_CALL vlmTHERMCONDRT(double r, double t);
+VLM_API double VLM_CALL vlmDYNVISRT(double r, double t);
+VLM_API double VLM_CALL vlmSURFTENT(double t);
+
 #ifdef __cplusplus
 }
 #endif

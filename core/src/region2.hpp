@@ -1,0 +1,15 @@
+// Region 2 (steam): the IAPWS-IF97 Gibbs equation, ideal-gas and residual parts.  Plain
+// evaluation for any arguments; p in Pa, T in K, SI results.
+#pragma once
+
+namespace vlm::region2 {
+
+double v(double p, double t);
+double u(double p, double t);
+double s(double p, double t);
+double h(double p, double t);
+double cp(double p, double t);
+double cv(double p, double t);
+double w(double p, double t);
+
+}  // namespace vlm::region2
