@@ -2,12 +2,9 @@ cmake_policy(VERSION 3.20)
 # A test: the library exports exactly the functions its header declares, under their plain
 # names, and (on Windows) needs no DLL beside Windows' own.
 #   -DLIBRARY=file -DHEADER=vlmcore5.h -DOBJDUMP=objdump|-DNM=nm [-DEXTRA=name,name]
-file(STRINGS "${HEADER}" lines REGEX "^VLM_API .* VLM_CALL vlm[A-Z0-9]+\\(")
-set(expected)
-foreach(line IN LISTS lines)
-  string(REGEX MATCH "VLM_CALL (vlm[A-Z0-9]+)\\(" _ "${line}")
-  list(APPEND expected "${CMAKE_MATCH_1}")
-endforeach()
+include(${CMAKE_CURRENT_LIST_DIR}/header_exports.cmake)
+vlm_read_exports("${HEADER}" E)
+set(expected ${E_NAMES})
 if(EXTRA)
   string(REPLACE "," ";" EXTRA "${EXTRA}")
   list(APPEND expected ${EXTRA})

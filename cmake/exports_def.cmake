@@ -1,35 +1,25 @@
 cmake_policy(VERSION 3.20)
-# Writes the module-definition file of vlmcore5 from the public header, which declares
-# every export on one line.  For 32-bit Windows the names carry the __stdcall decoration
-# (@ and the argument bytes) that callers compiled with mingw refer to; dlltool -k then
-# makes an import library that binds those references to the plain exported names.
+# Writes the module-definition file of vlmcore5 from the public header.  For 32-bit Windows
+# the names carry the __stdcall decoration (@ and the argument bytes) that callers compiled
+# with mingw refer to; dlltool -k then makes an import library that binds those references
+# to the plain exported names.
 #   -DHEADER=vlmcore5.h -DOUT=vlmcore5.def -DDECORATE=ON|OFF
-file(STRINGS "${HEADER}" lines REGEX "^VLM_API .* VLM_CALL vlm[A-Z0-9]+\\(")
+include(${CMAKE_CURRENT_LIST_DIR}/header_exports.cmake)
+vlm_read_exports("${HEADER}" E)
 set(out "LIBRARY vlmcore5.dll\nEXPORTS\n")
-foreach(line IN LISTS lines)
-  string(REGEX MATCH "VLM_CALL (vlm[A-Z0-9]+)\\(([^)]*)\\)" _ "${line}")
-  set(name "${CMAKE_MATCH_1}")
-  set(params "${CMAKE_MATCH_2}")
+foreach(name IN LISTS E_NAMES)
   set(bytes 0)
-  if(NOT params STREQUAL "void")
-    string(REPLACE "," ";" params "${params}")
-    foreach(param IN LISTS params)
-      string(STRIP "${param}" param)
-      if(param MATCHES "^double ")
-        math(EXPR bytes "${bytes} + 8")
-      elseif(param MATCHES "^int ")
-        math(EXPR bytes "${bytes} + 4")
-      else()
-        message(FATAL_ERROR "exports_def: unexpected parameter '${param}' of ${name}")
-      endif()
-    endforeach()
-  endif()
+  foreach(type IN LISTS E_${name}_TYPES)
+    if(type STREQUAL "double")
+      math(EXPR bytes "${bytes} + 8")
+    else()
+      math(EXPR bytes "${bytes} + 4")
+    endif()
+  endforeach()
   if(DECORATE)
     string(APPEND out "  ${name}@${bytes}\n")
   else()
     string(APPEND out "  ${name}\n")
   endif()
 endforeach()
-file(WRITE "${OUT}.tmp" "${out}")
-file(COPY_FILE "${OUT}.tmp" "${OUT}" ONLY_IF_DIFFERENT)
-file(REMOVE "${OUT}.tmp")
+vlm_write_if_changed("${OUT}" "${out}")
