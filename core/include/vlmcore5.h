@@ -112,6 +112,94 @@ VLM_API double VLM_CALL vlmTHERMCONDRT(double r, double t);
 VLM_API double VLM_CALL vlmDYNVISRT(double r, double t);
 VLM_API double VLM_CALL vlmSURFTENT(double t);
 
+/* Region of a (p, t) point: 1, 2, 3, 5, or 4 on the saturation line within delta TS (only
+ * vlmWATERSTATEAREA); -1 on failure. */
+VLM_API int VLM_CALL vlmWATERSTATEAREA(double p, double t);
+VLM_API int VLM_CALL vlmWATERSTATEAREA2(double p, double t);
+
+/* Single-phase properties from (p, t), the region chosen by vlmWATERSTATEAREA2. */
+VLM_API double VLM_CALL vlmVPT(double p, double t);
+VLM_API double VLM_CALL vlmUPT(double p, double t);
+VLM_API double VLM_CALL vlmSPT(double p, double t);
+VLM_API double VLM_CALL vlmHPT(double p, double t);
+VLM_API double VLM_CALL vlmCPPT(double p, double t);
+VLM_API double VLM_CALL vlmCVPT(double p, double t);
+VLM_API double VLM_CALL vlmWPT(double p, double t);
+
+/* Transport properties and derived quantities from (p, t). */
+VLM_API double VLM_CALL vlmTHERMCONDPT(double p, double t);
+VLM_API double VLM_CALL vlmDYNVISPT(double p, double t);
+VLM_API double VLM_CALL vlmPRANDTLEPT(double p, double t);
+VLM_API double VLM_CALL vlmKINVISPT(double p, double t);
+VLM_API double VLM_CALL vlmKPT(double p, double t);
+
+/* Saturated water (SWT) and saturated steam (SST) at saturation temperature t; heat of
+ * vaporization. */
+VLM_API double VLM_CALL vlmVSWT(double t);
+VLM_API double VLM_CALL vlmUSWT(double t);
+VLM_API double VLM_CALL vlmSSWT(double t);
+VLM_API double VLM_CALL vlmHSWT(double t);
+VLM_API double VLM_CALL vlmCPSWT(double t);
+VLM_API double VLM_CALL vlmCVSWT(double t);
+VLM_API double VLM_CALL vlmWSWT(double t);
+VLM_API double VLM_CALL vlmKSWT(double t);
+VLM_API double VLM_CALL vlmTHERMCONDSWT(double t);
+VLM_API double VLM_CALL vlmDYNVISSWT(double t);
+VLM_API double VLM_CALL vlmKINVISSWT(double t);
+VLM_API double VLM_CALL vlmPRANDTLESWT(double t);
+VLM_API double VLM_CALL vlmVSST(double t);
+VLM_API double VLM_CALL vlmUSST(double t);
+VLM_API double VLM_CALL vlmSSST(double t);
+VLM_API double VLM_CALL vlmHSST(double t);
+VLM_API double VLM_CALL vlmCPSST(double t);
+VLM_API double VLM_CALL vlmCVSST(double t);
+VLM_API double VLM_CALL vlmWSST(double t);
+VLM_API double VLM_CALL vlmKSST(double t);
+VLM_API double VLM_CALL vlmTHERMCONDSST(double t);
+VLM_API double VLM_CALL vlmDYNVISSST(double t);
+VLM_API double VLM_CALL vlmKINVISSST(double t);
+VLM_API double VLM_CALL vlmPRANDTLESST(double t);
+VLM_API double VLM_CALL vlmRST(double t);
+
+/* Wet steam: from (t, x); from (p, t, x), x used only on the saturation line; dryness
+ * from t and a property value. */
+VLM_API double VLM_CALL vlmVSTX(double t, double x);
+VLM_API double VLM_CALL vlmUSTX(double t, double x);
+VLM_API double VLM_CALL vlmSSTX(double t, double x);
+VLM_API double VLM_CALL vlmHSTX(double t, double x);
+VLM_API double VLM_CALL vlmCPSTX(double t, double x);
+VLM_API double VLM_CALL vlmCVSTX(double t, double x);
+VLM_API double VLM_CALL vlmWSTX(double t, double x);
+VLM_API double VLM_CALL vlmKSTX(double t, double x);
+VLM_API double VLM_CALL vlmTHERMCONDSTX(double t, double x);
+VLM_API double VLM_CALL vlmDYNVISSTX(double t, double x);
+VLM_API double VLM_CALL vlmKINVISSTX(double t, double x);
+VLM_API double VLM_CALL vlmPRANDTLESTX(double t, double x);
+VLM_API double VLM_CALL vlmVPTX(double p, double t, double x);
+VLM_API double VLM_CALL vlmUPTX(double p, double t, double x);
+VLM_API double VLM_CALL vlmSPTX(double p, double t, double x);
+VLM_API double VLM_CALL vlmHPTX(double p, double t, double x);
+VLM_API double VLM_CALL vlmCPPTX(double p, double t, double x);
+VLM_API double VLM_CALL vlmCVPTX(double p, double t, double x);
+VLM_API double VLM_CALL vlmWPTX(double p, double t, double x);
+VLM_API double VLM_CALL vlmKPTX(double p, double t, double x);
+VLM_API double VLM_CALL vlmTHERMCONDPTX(double p, double t, double x);
+VLM_API double VLM_CALL vlmDYNVISPTX(double p, double t, double x);
+VLM_API double VLM_CALL vlmKINVISPTX(double p, double t, double x);
+VLM_API double VLM_CALL vlmPRANDTLEPTX(double p, double t, double x);
+VLM_API double VLM_CALL vlmXSTV(double t, double v);
+VLM_API double VLM_CALL vlmXSTU(double t, double u);
+VLM_API double VLM_CALL vlmXSTS(double t, double s);
+VLM_API double VLM_CALL vlmXSTH(double t, double h);
+VLM_API double VLM_CALL vlmXSTCP(double t, double cp);
+VLM_API double VLM_CALL vlmXSTCV(double t, double cv);
+VLM_API double VLM_CALL vlmXSTW(double t, double w);
+VLM_API double VLM_CALL vlmXSTK(double t, double k);
+VLM_API double VLM_CALL vlmXSTTHERMCOND(double t, double tc);
+VLM_API double VLM_CALL vlmXSTDYNVIS(double t, double dv);
+VLM_API double VLM_CALL vlmXSTKINVIS(double t, double kv);
+VLM_API double VLM_CALL vlmXSTPRANDTLE(double t, double pr);
+
 #ifdef __cplusplus
 }
 #endif

@@ -15,7 +15,9 @@ inline constexpr double Tmax = 2273.15;       // highest temperature, K
 
 inline constexpr double MPa = 1000000.0;
 inline constexpr double pMin = 0.000611212677444345 * MPa;  // saturation pressure at 273.15 K
-inline constexpr double p23Min = 16.5291642526216 * MPa;    // B23 pressure at 623.15 K
+// B23 pressure at 623.15 K.  Written in Pa: the product 16.5291642526216 * MPa lands one
+// step above the listed 16529164.2526216 Pa, which would refuse the listed limit itself.
+inline constexpr double p23Min = 16529164.2526216;
 inline constexpr double pCritical = 22.0640000003205 * MPa;  // saturation pressure at 647.096 K
 inline constexpr double pMax = 100.0 * MPa;
 inline constexpr double p5Max = 10.0 * MPa;

@@ -7,7 +7,7 @@ namespace vlm::frame {
 
 class FpEnvironment {
  public:
-  FpEnvironment();  // saves the caller's environment and enters non-stop mode
+  FpEnvironment();   // saves the caller's environment and enters non-stop mode
   ~FpEnvironment();  // restores the caller's environment, flags included
 
   // Exceptions raised since construction that the caller would have trapped.

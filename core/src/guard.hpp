@@ -18,8 +18,7 @@ struct Body {
   T (*call)(const void*);
   const void* context;
   template <class F>
-  explicit Body(const F& f)
-      : call([](const void* c) { return (*static_cast<const F*>(c))(); }), context(&f) {}
+  explicit Body(const F& f) : call([](const void* c) { return (*static_cast<const F*>(c))(); }), context(&f) {}
   T operator()() const { return call(context); }
 };
 
@@ -50,6 +49,16 @@ template <class F>
 auto composite(const F& f) {
   using T = decltype(f());
   return guarded(Body<T>(f), OnSuccess::KeepCode);
+}
+
+// A composite function with a validity range: refused with code 2 while checking is on.
+template <class F>
+auto checkedComposite(bool inRange, const F& f) -> decltype(f()) {
+  if (checkRangeOn() && !inRange) {
+    setLastError(kOutOfRange);
+    return -1;
+  }
+  return composite(f);
 }
 
 // Helper for composite bodies: the failure value when an inner call left a code.

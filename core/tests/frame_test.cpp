@@ -15,7 +15,7 @@ struct Snapshot {
 };
 
 Snapshot capture() {
-  return {vlmGETCHECKRANGEMODE(), vlmGETMAXITERATION(),     vlmGETLASTERROR(),        vlmGETDELTATS(),
+  return {vlmGETCHECKRANGEMODE(), vlmGETMAXITERATION(),     vlmGETLASTERROR(),       vlmGETDELTATS(),
           vlmGETDELTAPRESSURE(),  vlmGETINITWATERDENSITY(), vlmGETINITSTEAMDENSITY()};
 }
 

@@ -5,9 +5,9 @@
 #include <string>
 
 #include "product_key.hpp"
+#include "store_test_env.hpp"
 #include "vlm/product_key.hpp"
 #include "vlm/store.hpp"
-#include "store_test_env.hpp"
 
 namespace vlmtest {
 namespace {
