@@ -215,8 +215,7 @@ std::optional<Document> parse(std::string_view text) {
   for (std::size_t i = 0; i < lines.size(); ++i) {
     std::string line(lines[i]);
     // A hex value may continue over several lines, each but the last ending in '\'.
-    while (!line.empty() && line.back() == '\\' && line.find("=hex") != std::string::npos &&
-           i + 1 < lines.size()) {
+    while (!line.empty() && line.back() == '\\' && line.find("=hex") != std::string::npos && i + 1 < lines.size()) {
       line.pop_back();
       auto next = lines[++i];
       while (!next.empty() && (next.front() == ' ' || next.front() == '\t')) next.remove_prefix(1);

@@ -31,8 +31,8 @@ bool Key::create(std::string_view path) {
   const std::string name(path);
   HKEY handle = nullptr;
   char emptyClass[] = "";
-  if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, name.c_str(), 0, emptyClass, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS,
-                      nullptr, &handle, nullptr) != ERROR_SUCCESS) {
+  if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, name.c_str(), 0, emptyClass, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS, nullptr,
+                      &handle, nullptr) != ERROR_SUCCESS) {
     return false;
   }
   impl_ = std::make_unique<Impl>(Impl{handle});

@@ -1,7 +1,7 @@
 // The REGEDIT4 reader and writer.
-#include <gtest/gtest.h>
-
 #include "regedit_file.hpp"
+
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -49,10 +49,10 @@ TEST(RegeditFile, WritesWhatItReads) {
 }
 
 TEST(RegeditFile, RefusesWhatItCannotUnderstand) {
-  for (const char* text : {"", "REGEDIT5\n", "Windows Registry Editor Version 5.00\n",
-                           "REGEDIT4\n\"Orphan\"=\"value\"\n", "REGEDIT4\n[Key\n",
-                           "REGEDIT4\n[K]\n\"Unterminated=\"x\"\n", "REGEDIT4\n[K]\n\"V\"=dword:xyz\n",
-                           "REGEDIT4\n[K]\n\"V\"=hex:1,2\n", "REGEDIT4\n[K]\n\"V\"\n"}) {
+  for (const char* text :
+       {"", "REGEDIT5\n", "Windows Registry Editor Version 5.00\n", "REGEDIT4\n\"Orphan\"=\"value\"\n",
+        "REGEDIT4\n[Key\n", "REGEDIT4\n[K]\n\"Unterminated=\"x\"\n", "REGEDIT4\n[K]\n\"V\"=dword:xyz\n",
+        "REGEDIT4\n[K]\n\"V\"=hex:1,2\n", "REGEDIT4\n[K]\n\"V\"\n"}) {
     EXPECT_FALSE(parse(text)) << text;
   }
 }

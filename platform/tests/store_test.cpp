@@ -1,10 +1,11 @@
 // The store through its interface, on every platform (the real registry on Windows).
+#include "vlm/store.hpp"
+
 #include <gtest/gtest.h>
 
 #include <chrono>
 #include <string>
 
-#include "vlm/store.hpp"
 #include "store_test_env.hpp"
 
 namespace {
