@@ -16,4 +16,9 @@ function(vlm_test name)
   add_test(NAME ${name} COMMAND ${name} --gtest_brief=1)
   # 77: Wine cannot run this architecture here (see scripts/wine-run).
   set_tests_properties(${name} PROPERTIES SKIP_RETURN_CODE 77)
+  if(CMAKE_CROSSCOMPILING)
+    # The Windows tests share one Wine prefix, and so one registry, in which some of them
+    # change the Language value: they take turns.
+    set_tests_properties(${name} PROPERTIES RESOURCE_LOCK vlm_wine_registry)
+  endif()
 endfunction()
