@@ -1,6 +1,6 @@
 // Settings and error-state exports.  None of them touches the last-error code except
 // vlmSETLASTERROR; setters store what they are given, unvalidated.
-#include "messages.hpp"
+#include "vlm/error_messages.hpp"
 #include "state.hpp"
 #include "vlmcore5.h"
 

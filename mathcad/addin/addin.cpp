@@ -5,28 +5,16 @@
 
 #include "mcaduser.h"
 #include "records.hpp"
-#include "vlm/product_key.hpp"
-#include "vlm/store.hpp"
+#include "vlm/error_messages.hpp"
 
 namespace vlmmcad {
 namespace {
 
-// Russian only when the product key holds a Language value that reads "Russian" in any letter
-// case; a missing key or value, a value too long for the buffer, or any other text means
-// English.  The key is opened for query access only, and the value's type is not looked at.
-Language chosenLanguage() {
-  char text[vlm::kLanguageBufferSize + 1];
-  vlm::store::Key key;
-  if (!key.open(vlm::kProductKey, vlm::store::Access::Query)) return Language::English;
-  const bool read = key.read(vlm::kLanguageValue, text, vlm::kLanguageBufferSize);
-  key.close();
-  return read && vlm::isRussian(text) ? Language::Russian : Language::English;
-}
-
 void registerWithHost(HINSTANCE instance) {
-  const char* const* messages = kMessages[static_cast<int>(chosenLanguage())];
+  // The language is read once, with query access, whatever the value's type.
+  const char* const* messages = vlm::kErrorMessages[static_cast<int>(vlm::currentLanguage())];
   // Without its messages no function could report a failure: register none.
-  if (!CreateUserErrorMessageTable(instance, kMessageCount, messages)) return;
+  if (!CreateUserErrorMessageTable(instance, vlm::kErrorCodeCount, messages)) return;
   for (const McadFunctionInfo& record : kRecords) CreateUserFunction(instance, &record);
 }
 

@@ -78,12 +78,7 @@ SettingsStore::SettingsStore() : SettingsStore(vlm::kProductKey) {}
 std::string SettingsStore::calculatorKey() const { return productKey_ + kCalculatorSubkey; }
 
 Language SettingsStore::readLanguage() const {
-  store::Key key;
-  if (!key.open(productKey_, store::Access::Query)) return Language::English;
-  char buffer[kLanguageBufferSize + 1];
-  const bool read = key.read(kLanguageValue, buffer, kLanguageBufferSize);
-  key.close();
-  return read && isRussian(buffer) ? Language::Russian : Language::English;
+  return russianSelected(productKey_) ? Language::Russian : Language::English;
 }
 
 Settings SettingsStore::load(Language language) const {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <string_view>
 
 namespace vlm {
 
@@ -20,5 +21,11 @@ inline bool isRussian(const char* text) {
     if (c == '\0') return true;
   }
 }
+
+// True when the Language value of `productKey` (below HKEY_LOCAL_MACHINE) reads "Russian"
+// in any letter case.  The key is opened for query access only and the value is read
+// whatever its type; a missing key or value, or one longer than the 255-byte buffer, means
+// no.  Read afresh on every call.
+bool russianSelected(std::string_view productKey = kProductKey);
 
 }  // namespace vlm

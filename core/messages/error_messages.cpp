@@ -1,9 +1,8 @@
-// The error messages the add-in registers: message n is the text of library error code n - 1.
-#include "records.hpp"
+#include "vlm/error_messages.hpp"
 
-namespace vlmmcad {
+namespace vlm {
 
-const char* const kMessages[2][kMessageCount] = {
+const char* const kErrorMessages[2][kErrorCodeCount] = {
     {
         "No error occurs",
         "Bad parameters: error occur in float-point calculations",
@@ -31,4 +30,9 @@ const char* const kMessages[2][kMessageCount] = {
     },
 };
 
-}  // namespace vlmmcad
+const char* errorMessage(int code, Language language) {
+  if (code < 0 || code >= kErrorCodeCount) code = 0;  // the stored code is always 0..4
+  return kErrorMessages[static_cast<int>(language)][code];
+}
+
+}  // namespace vlm
