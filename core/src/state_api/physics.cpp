@@ -73,6 +73,13 @@ Helmholtz helmholtz(double r, double t) {
   return e;
 }
 
+double dvdt(int region, double p, double t) {
+  // A central difference: it only steers the Newton steps, whose result it does not enter.
+  const double dt = 1e-4 * t;
+  const auto v = region == 1 ? region1::v : region2::v;
+  return (v(p, t + dt) - v(p, t - dt)) / (2 * dt);
+}
+
 Code regionPT(double p, double t, const Config& c, int& region) {
   if (c.checkRange && !insideGeneralRange(p, t)) return kRange;
   if (t > T5) {

@@ -28,6 +28,9 @@ struct Helmholtz : Caloric {
 Caloric gibbs(int region, double p, double t);  // regions 1, 2 and 5
 Helmholtz helmholtz(double r, double t);
 
+// (dv/dT) at constant p in region 1 or 2, for the Jacobian of a two-variable Newton step.
+double dvdt(int region, double p, double t);
+
 // Region of (p, T) as the exports decide it (1, 2, 3 or 5), with their range step.
 Code regionPT(double p, double t, const Config& c, int& region);
 

@@ -112,7 +112,7 @@ Code statePG(double p, double target, Given g, const Config& cfg, vlm_state& out
     if (const Code code = saturated(false, ts, cfg, liquid)) return code;
     if (const Code code = saturated(true, ts, cfg, vapour)) return code;
     const double low = value(liquid, g), high = value(vapour, g);
-    if (target > low && target < high) {
+    if (target >= low && target <= high) {
       fillWet(ts, (target - low) / (high - low), liquid, vapour, out);
       out.p = p;
       return kOk;
@@ -136,7 +136,5 @@ Code statePX(double p, double x, const Config& cfg, vlm_state& out) {
 
 Code statePH(double p, double h, const Config& cfg, vlm_state& out) { return statePG(p, h, Given::H, cfg, out); }
 Code statePS(double p, double s, const Config& cfg, vlm_state& out) { return statePG(p, s, Given::S, cfg, out); }
-
-Code stateHS(double, double, const Config&, vlm_state&) { return kUnknownRegion; }
 
 }  // namespace vlm::state
