@@ -60,6 +60,21 @@ Code statePT(int region, double p, double t, const Config& cfg, vlm_state& out) 
   return kOk;
 }
 
+Code checkSolved(const Config& cfg, vlm_state& out) {
+  if (!cfg.checkRange) return kOk;
+  const auto snap = [](double x, double lo, double hi) {
+    if (x < lo && x >= lo * (1 - 1e-9)) return lo;
+    if (x > hi && x <= hi * (1 + 1e-9)) return hi;
+    return x;
+  };
+  const double p = snap(out.p, pMin, pMax), t = snap(out.T, Ttriple, out.p > p5Max ? T5 : Tmax);
+  if (p != out.p || t != out.T) {
+    if (const Code code = statePT(out.region, p, t, cfg, out)) return code;
+  }
+  int region = out.region;
+  return regionPT(out.p, out.T, cfg, region);
+}
+
 Code saturated(bool vapour, double t, const Config& cfg, Caloric& out) {
   const double ps = pSat(t);
   if (t <= T13) {
@@ -114,8 +129,8 @@ void fillWet(double t, double x, const Caloric& boiling, const Caloric& dry, vlm
   out.sigma = tension(t);
 }
 
-Code stateTX(double t, double x, const Config& cfg, vlm_state& out) {
-  if (cfg.checkRange && !(between(t, Ttriple, Tcritical) && between(x, 0.0, 1.0))) return kRange;
+Code stateTX(double t, double x, const Config& cfg, vlm_state& out, bool checkT) {
+  if (cfg.checkRange && !((!checkT || between(t, Ttriple, Tcritical)) && between(x, 0.0, 1.0))) return kRange;
   Caloric liquid, vapour;
   if (const Code code = saturated(true, t, cfg, vapour)) return code;
   if (const Code code = saturated(false, t, cfg, liquid)) return code;

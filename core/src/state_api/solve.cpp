@@ -77,7 +77,7 @@ Code solveIn(int region, double p, double target, Given g, const Config& cfg, vl
 // region's ends along the isobar; and the state itself.  Where two regions' equations
 // overlap across a boundary, the solve moves to the neighbour when the temperature found
 // belongs to it, so (p, T) -> h -> (p, h) keeps the region of (p, T).
-Code solveSingle(double p, double target, Given g, const Config& cfg, vlm_state& out) {
+Code solveSingle(double p, double target, Given g, const Config& cfg, vlm_state& out, bool& consistent) {
   int region;
   if (p <= p23Min) {
     region = target <= value(gibbs(2, p, T5), g) ? (target < value(gibbs(2, p, tSat(p)), g) ? 1 : 2) : 5;
@@ -91,17 +91,19 @@ Code solveSingle(double p, double target, Given g, const Config& cfg, vlm_state&
   Config decide = cfg;
   decide.checkRange = false;
   regionPT(p, out.T, decide, found);
-  if (found != region) {
+  consistent = found == region;
+  if (!consistent) {
     vlm_state other;
     if (solveIn(found, p, target, g, cfg, other) == kOk) {
       int again = found;
       regionPT(p, other.T, decide, again);
-      if (again == found) out = other;
+      if (again == found) {
+        out = other;
+        consistent = true;
+      }
     }
   }
-  int final = out.region;
-  if (const Code code = regionPT(p, out.T, cfg, final)) return code;
-  return kOk;
+  return checkSolved(cfg, out);
 }
 
 Code statePG(double p, double target, Given g, const Config& cfg, vlm_state& out) {
@@ -113,12 +115,20 @@ Code statePG(double p, double target, Given g, const Config& cfg, vlm_state& out
     if (const Code code = saturated(true, ts, cfg, vapour)) return code;
     const double low = value(liquid, g), high = value(vapour, g);
     if (target >= low && target <= high) {
+      // Just above 16.53 MPa the saturated phases come from region 3's equation, which
+      // overlaps region 2's by a little: a state region 2 gives there stays its own.
+      const double edge = 1e-4 * (high - low);
+      if (p > p23Min && (target - low < edge || high - target < edge)) {
+        bool consistent = false;
+        if (solveSingle(p, target, g, cfg, out, consistent) == kOk && consistent && out.region != 3) return kOk;
+      }
       fillWet(ts, (target - low) / (high - low), liquid, vapour, out);
       out.p = p;
       return kOk;
     }
   }
-  return solveSingle(p, target, g, cfg, out);
+  bool consistent = false;
+  return solveSingle(p, target, g, cfg, out, consistent);
 }
 
 }  // namespace
@@ -131,7 +141,7 @@ Code statePT(double p, double t, const Config& cfg, vlm_state& out) {
 
 Code statePX(double p, double x, const Config& cfg, vlm_state& out) {
   if (cfg.checkRange && !(p >= pMin && p <= pCritical)) return kRange;
-  return stateTX(tSat(p), x, cfg, out);
+  return stateTX(tSat(p), x, cfg, out, false);
 }
 
 Code statePH(double p, double h, const Config& cfg, vlm_state& out) { return statePG(p, h, Given::H, cfg, out); }

@@ -55,7 +55,9 @@ Code polishGibbs(int region, double h, double s, double& p, double& t) {
     p -= dp;
     t -= dt;
     if (!std::isfinite(p) || !std::isfinite(t)) return kFault;
-    if (std::fabs(dt) <= kStepDone && std::fabs(dp) <= 1e-11 * p) return kOk;
+    // At low pressure a liquid's h and s hardly depend on p: the step in p counts by its
+    // effect on h.
+    if (std::fabs(dt) <= kStepDone && std::fabs(dp) * c.v <= 1e-14 * c.cp * t) return kOk;
   }
   return kNoRoot;
 }
@@ -93,27 +95,46 @@ Code solveIn(int region, double h, double s, const Config& cfg, vlm_state& out) 
   return kOk;
 }
 
-// `consistent` tells whether the temperature found lies in the region whose equations found
-// it; where it does not, the state may be wet steam that a single-phase equation reaches.
-Code solveSingle(double h, double s, const Config& cfg, vlm_state& out, bool& consistent) {
-  const int region = singlePhaseRegion(h, s);
+// One region's solve: `consistent` tells whether the temperature found lies in the region
+// whose equations found it.
+Code attempt(int region, double h, double s, const Config& cfg, vlm_state& out, bool& consistent) {
   if (const Code code = solveIn(region, h, s, cfg, out)) return code;
   Config decide = cfg;
   decide.checkRange = false;
   int found = region;
   regionPT(out.p, out.T, decide, found);
   consistent = found == region;
-  if (!consistent && found != 5) {
-    vlm_state other;
-    int again = 0;
-    if (solveIn(found, h, s, cfg, other) == kOk && regionPT(other.p, other.T, decide, again) == kOk && again == found) {
-      out = other;
-      consistent = true;
+  if (const Code code = checkSolved(cfg, out)) return code;
+  return out.region == 5 ? kRange : kOk;  // no (h, s) equations for region 5
+}
+
+// The region the boundary lines give first, then the one its solve landed in, then the
+// third: next to a boundary the lines place a little off, and where two regions' equations
+// overlap, the first consistent state found.  None consistent: no single-phase state (the
+// caller tries wet steam).
+Code solveSingle(double h, double s, const Config& cfg, vlm_state& out) {
+  int order[3] = {singlePhaseRegion(h, s), 0, 0};
+  Code first = kNoRoot;
+  for (int k = 0; k < 3; ++k) {
+    vlm_state candidate;
+    bool consistent = false;
+    const Code code = attempt(order[k], h, s, cfg, candidate, consistent);
+    if (code == kOk && consistent) {
+      out = candidate;
+      return kOk;
+    }
+    if (k == 0) {
+      if (code != kOk) first = code;
+      Config decide = cfg;
+      decide.checkRange = false;
+      int found = 0;
+      const bool landed = (code == kOk || code == kRange) && regionPT(candidate.p, candidate.T, decide, found) == kOk &&
+                          found != order[0] && found != 5;
+      order[1] = landed ? found : order[0] == 3 ? (candidate.T < T13 + 1.0 ? 1 : 2) : 3;
+      order[2] = 6 - order[0] - order[1];
     }
   }
-  int checked = out.region;
-  if (const Code code = regionPT(out.p, out.T, cfg, checked)) return code;
-  return checked == 5 ? kRange : kOk;  // no (h, s) equations for region 5
+  return first;
 }
 
 // Wet steam: the saturation temperature at which (h, s) lies on the line between the
@@ -122,7 +143,7 @@ Code solveSingle(double h, double s, const Config& cfg, vlm_state& out, bool& co
 // Newton from the backward equation's start, kept inside the bracket it narrows, bisecting
 // where a step would leave it.
 Code solveWet(double h, double s, const Config& cfg, vlm_state& out) {
-  double lo = Ttriple, hi = Tcritical - 1e-6;
+  double lo = tSat(pMin), hi = Tcritical - 1e-6;  // the saturation line from 273.15 K
   double t = std::fmin(std::fmax(bw::tSatHS(h, s), lo), hi);
   Caloric liquid, vapour;
   for (int k = 0;; ++k) {
@@ -142,8 +163,10 @@ Code solveWet(double h, double s, const Config& cfg, vlm_state& out) {
   }
   if (const Code code = saturated(false, t, cfg, liquid)) return code;
   if (const Code code = saturated(true, t, cfg, vapour)) return code;
-  const double x = (h - liquid.h) / (vapour.h - liquid.h);
-  if (!(x >= 0.0 && x <= 1.0)) return kRange;
+  // Outside the dome the bracket closes on the dome's edge without a root there: x from h
+  // and x from s then disagree.
+  const double x = (h - liquid.h) / (vapour.h - liquid.h), xs = (s - liquid.s) / (vapour.s - liquid.s);
+  if (!(x >= 0.0 && x <= 1.0 && std::fabs(x - xs) <= 1e-9)) return kRange;
   fillWet(t, x, liquid, vapour, out);
   return kOk;
 }
@@ -152,21 +175,18 @@ Code solveWet(double h, double s, const Config& cfg, vlm_state& out) {
 
 Code stateHS(double h, double s, const Config& cfg, vlm_state& out) {
   if (!std::isfinite(h) || !std::isfinite(s)) return cfg.checkRange ? kRange : kFault;
-  // Near the saturation line the boundary equations are a few J/kg off: where the first
-  // guess fails, the other kind of state is tried.
-  bool consistent = false;
-  if (h < hSaturation(s)) {
+  // The saturation line's equations in s are a few J/kg off.  Within that band a
+  // single-phase state on its own side of the line comes first (a liquid a microkelvin
+  // below saturation and wet steam of x = 1e-11 have the same h and s to 1e-10); elsewhere
+  // the side the line gives; where that fails, the other kind.
+  const double line = hSaturation(s);
+  if (h < line - 20.0) {
     if (solveWet(h, s, cfg, out) == kOk) return kOk;
-    return solveSingle(h, s, cfg, out, consistent);
+    return solveSingle(h, s, cfg, out);
   }
-  const Code single = solveSingle(h, s, cfg, out, consistent);
-  if (single == kOk && consistent) return kOk;
-  vlm_state wet;
-  if (solveWet(h, s, cfg, wet) == kOk) {
-    out = wet;
-    return kOk;
-  }
-  return single;
+  const Code single = solveSingle(h, s, cfg, out);
+  if (single == kOk) return kOk;
+  return solveWet(h, s, cfg, out) == kOk ? kOk : single;
 }
 
 }  // namespace vlm::state
