@@ -71,6 +71,17 @@ CaloricSet all(double r, double t) {
   return {1.0 / r, energy(f), entropy(f), enthalpy(f, t), isobaric(f), isochoric(f), sound(f, t)};
 }
 
+Full full(double r, double t) {
+  const Phi f = phi<kSound | S | SY>(r, t);
+  Full out;
+  static_cast<CaloricSet&>(out) = {1.0 / r,     energy(f),    entropy(f), enthalpy(f, t),
+                                   isobaric(f), isochoric(f), sound(f, t)};
+  out.p = pressure(f, r, t);
+  out.dpdr = slope(f, t);
+  out.dpdt = r * R * f.delta * (f.fd - f.tau * f.fdt);
+  return out;
+}
+
 PressureAndSlope pressureAndSlope(double r, double t) {
   const Phi f = phi<SX | SXX>(r, t);
   return {pressure(f, r, t), slope(f, t)};

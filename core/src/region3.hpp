@@ -16,6 +16,13 @@ double w(double r, double t);
 double dpdr(double r, double t);  // (dp/dr) at constant t, for the density solver
 CaloricSet all(double r, double t);
 
+// Every property with the pressure and its derivatives in density and in temperature, from
+// one evaluation: one step of a Newton iteration in (density, T).
+struct Full : CaloricSet {
+  double p, dpdr, dpdt;
+};
+Full full(double r, double t);
+
 // The pressure and its slope from one evaluation: one step of the density solver.
 struct PressureAndSlope {
   double p, dpdr;

@@ -60,18 +60,19 @@ Code statePT(int region, double p, double t, const Config& cfg, vlm_state& out) 
   return kNoError;
 }
 
-Code checkSolved(const Config& cfg, vlm_state& out) {
-  if (!cfg.checkRange) return kNoError;
-  const auto snap = [](double x, double lo, double hi) {
-    if (x < lo && x >= lo * (1 - 1e-9)) return lo;
-    if (x > hi && x <= hi * (1 + 1e-9)) return hi;
-    return x;
-  };
-  const double p = snap(out.p, pMin, pMax), t = snap(out.T, Ttriple, out.p > p5Max ? T5 : Tmax);
-  if (p != out.p || t != out.T) {
-    if (const Code code = statePT(out.region, p, t, cfg, out)) return code;
+Code checkSolved(const Config& cfg, vlm_state& out, int& region) {
+  if (cfg.checkRange) {
+    const auto snap = [](double x, double lo, double hi) {
+      if (x < lo && x >= lo * (1 - 1e-9)) return lo;
+      if (x > hi && x <= hi * (1 + 1e-9)) return hi;
+      return x;
+    };
+    const double p = snap(out.p, pMin, pMax), t = snap(out.T, Ttriple, out.p > p5Max ? T5 : Tmax);
+    if (p != out.p || t != out.T) {
+      if (const Code code = statePT(out.region, p, t, cfg, out)) return code;
+    }
   }
-  int region = out.region;
+  region = out.region;
   return regionPT(out.p, out.T, cfg, region);
 }
 

@@ -14,10 +14,10 @@ void fillSingle(int region, double p, double t, const CaloricSet& c, const Confi
 // exports' start density).
 Code statePT(int region, double p, double t, const Config& cfg, vlm_state& out);
 
-// The range check of a solved single-phase state.  A state solved at a range limit lands
-// within rounding of it, on either side: one outside by no more than that is moved onto the
-// limit (and recomputed there) rather than refused.
-Code checkSolved(const Config& cfg, vlm_state& out);
+// The range check of a solved single-phase state, and the region its (p, T) lies in.  A
+// state solved at a range limit lands within rounding of it, on either side: one outside by
+// no more than that is moved onto the limit (and recomputed there) rather than refused.
+Code checkSolved(const Config& cfg, vlm_state& out, int& region);
 
 // The caloric properties of saturated liquid or vapour at T, as the saturated-phase exports
 // compute them (region 3's density from the start density of the phase).

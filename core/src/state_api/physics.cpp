@@ -23,17 +23,6 @@ CaloricSet gibbs(int region, double p, double t) {
   }
 }
 
-Helmholtz helmholtz(double r, double t) {
-  Helmholtz e;
-  static_cast<CaloricSet&>(e) = region3::all(r, t);
-  const auto [p, dpdr] = region3::pressureAndSlope(r, t);
-  e.p = p;
-  e.dpdr = dpdr;
-  // From cp - cv = T (dp/dT)^2 / (r^2 dp/dr); dp/dT at constant density is positive in region 3.
-  e.dpdt = r * std::sqrt(std::fmax(e.cp - e.cv, 0.0) * e.dpdr / t);
-  return e;
-}
-
 double dvdt(int region, double p, double t) {
   // A central difference: it only steers the Newton steps, whose result it does not enter.
   const double dt = 1e-4 * t;

@@ -5,6 +5,7 @@
 
 #include "caloric.hpp"
 #include "properties/outcome.hpp"
+#include "region3.hpp"
 
 namespace vlm::state {
 
@@ -14,10 +15,8 @@ using Code = ErrorCode;
 CaloricSet gibbs(int region, double p, double t);
 
 // A region 3 state at (density, T): its properties and the pressure with its derivatives.
-struct Helmholtz : CaloricSet {
-  double p, dpdr, dpdt;
-};
-Helmholtz helmholtz(double r, double t);
+using Helmholtz = region3::Full;
+inline Helmholtz helmholtz(double r, double t) { return region3::full(r, t); }
 
 // (dv/dT) at constant p in region 1 or 2, for the Jacobian of a two-variable Newton step.
 double dvdt(int region, double p, double t);

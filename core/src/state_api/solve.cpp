@@ -12,8 +12,13 @@ namespace {
 using namespace constants;
 namespace bw = backward;
 
-constexpr int kNewtonCap = 50;      // steps of a polish; a start is within 0.1 K or a few of them
-constexpr double kStepDone = 1e-8;  // K: a step this small leaves an error of its square
+constexpr int kNewtonCap = 50;  // steps of a polish; a start is within 0.1 K or a few of them
+// A step of at most this many kelvin leaves an error of about its square times cp'/(2 cp):
+// far below 1e-12 K.
+constexpr double kStepDone = 1e-6;
+// The backward equations are within 0.03 K of the forward ones: a start this far from a
+// boundary tells the region by itself.
+constexpr double kClear = 0.1;
 
 // The quantity given beside the pressure, and its derivative in T along the isobar.
 enum class Given { H, S };
@@ -44,33 +49,41 @@ Code polishHelmholtz(double p, double target, Given g, double& r, double& t) {
     r -= dr;
     t -= dt;
     if (!std::isfinite(r) || !std::isfinite(t)) return kFloatFault;
-    if (std::fabs(dt) <= kStepDone && std::fabs(dr) <= 1e-10 * r) return kNoError;
+    if (std::fabs(dt) <= kStepDone && std::fabs(dr) <= 1e-9 * r) return kNoError;
   }
   return kNoRoot;
 }
 
-// The state at p in `region` whose h (or s) is the target, from the backward equations.
-Code solveIn(int region, double p, double target, Given g, const Config& cfg, vlm_state& out) {
+// The backward equation's temperature in region 1, 2 or 3.
+double start(int region, double p, double target, Given g) {
   const bool h = g == Given::H;
+  if (region == 1) return h ? t1PH(p, target) : t1PS(p, target);
+  if (region == 2) return h ? bw::t2PH(p, target) : bw::t2PS(p, target);
+  return h ? bw::t3PH(p, target) : bw::t3PS(p, target);
+}
+
+// The state at p in `region` whose h (or s) is the target, from the backward equations (or
+// from t0 where given); `consistent` tells whether its temperature lies in that region.
+Code solveIn(int region, double p, double target, Given g, const Config& cfg, vlm_state& out, bool& consistent,
+             double t0 = NAN) {
+  double t = std::isnan(t0) ? start(region, p, target, g) : t0;
   if (region == 3) {
-    double t = h ? bw::t3PH(p, target) : bw::t3PS(p, target);
+    const bool h = g == Given::H;
     double r = 1.0 / (h ? bw::v3PH(p, target) : bw::v3PS(p, target));
     if (const Code code = polishHelmholtz(p, target, g, r, t)) return code;
     fillSingle(3, p, t, helmholtz(r, t), cfg, out);
-    return kNoError;
+  } else {
+    if (region == 5) {  // region 5 has no backward equation: one step from its lower end
+      const CaloricSet c = gibbs(5, p, T5);
+      t = T5 + (target - value(c, g)) / slope(c, T5, g);
+    }
+    if (const Code code = polishGibbs(region, p, target, g, t)) return code;
+    fillSingle(region, p, t, gibbs(region, p, t), cfg, out);
   }
-  double t;
-  if (region == 1) {
-    t = h ? t1PH(p, target) : t1PS(p, target);
-  } else if (region == 2) {
-    t = h ? bw::t2PH(p, target) : bw::t2PS(p, target);
-  } else {  // region 5 has no backward equation: one step from its lower end
-    const CaloricSet c = gibbs(5, p, T5);
-    t = T5 + (target - value(c, g)) / slope(c, T5, g);
-  }
-  if (const Code code = polishGibbs(region, p, target, g, t)) return code;
-  fillSingle(region, p, t, gibbs(region, p, t), cfg, out);
-  return kNoError;
+  int found = 0;
+  const Code code = checkSolved(cfg, out, found);
+  consistent = code == kNoError && found == region;
+  return code;
 }
 
 // The single-phase region holding the state of pressure p and the target value, from the
@@ -86,33 +99,65 @@ Code solveSingle(double p, double target, Given g, const Config& cfg, vlm_state&
   } else {
     region = target < value(gibbs(2, p, t23(p)), g) ? 3 : 2;
   }
-  if (const Code code = solveIn(region, p, target, g, cfg, out)) return code;
-  int found = region;
+  const Code code = solveIn(region, p, target, g, cfg, out, consistent);
+  if (consistent || (code != kNoError && code != kOutOfRange)) return code;
   Config decide = cfg;
   decide.checkRange = false;
+  int found = region;
   regionPT(p, out.T, decide, found);
-  consistent = found == region;
-  if (!consistent) {
-    vlm_state other;
-    if (solveIn(found, p, target, g, cfg, other) == kNoError) {
-      int again = found;
-      regionPT(p, other.T, decide, again);
-      if (again == found) {
-        out = other;
-        consistent = true;
-      }
+  vlm_state other;
+  bool otherConsistent = false;
+  if (found != region && solveIn(found, p, target, g, cfg, other, otherConsistent) == kNoError && otherConsistent) {
+    out = other;
+    consistent = true;
+    return kNoError;
+  }
+  return code;
+}
+
+// Where the backward equation puts the state clear of every boundary of its region, that
+// region's solve alone; true when it gave a consistent state.  (Far outside its region a
+// backward equation gives any number, e.g. region 1's a large negative one for steam.)
+bool solveClear(double p, double target, Given g, const Config& cfg, vlm_state& out, Code& code) {
+  int region = 0;
+  double t = NAN;
+  if (p <= p23Min) {
+    const double ts = tSat(p);
+    if (const double t1 = start(1, p, target, g); t1 > Ttriple - 1.0 && t1 < ts - kClear) {
+      region = 1;
+      t = t1;
+    } else if (const double t2 = start(2, p, target, g); t2 > ts + kClear && t2 < T5 - kClear) {
+      region = 2;
+      t = t2;
+    }
+  } else if (p >= pCritical) {
+    const double tb = t23(p);
+    if (const double t3 = start(3, p, target, g); t3 > T13 + kClear && t3 < tb - kClear) {
+      region = 3;
+      t = t3;
+    } else if (const double t2 = start(2, p, target, g); t2 > tb + kClear && t2 < T5 - kClear) {
+      region = 2;
+      t = t2;
+    } else if (const double t1 = start(1, p, target, g); t1 > Ttriple - 1.0 && t1 < T13 - kClear) {
+      region = 1;
+      t = t1;
     }
   }
-  return checkSolved(cfg, out);
+  if (region == 0) return false;
+  bool consistent = false;
+  code = solveIn(region, p, target, g, cfg, out, consistent, t);
+  return consistent;
 }
 
 Code statePG(double p, double target, Given g, const Config& cfg, vlm_state& out) {
   if (cfg.checkRange && !(p >= pMin && p <= pMax && std::isfinite(target))) return kOutOfRange;
+  Code code = kNoError;
+  if (solveClear(p, target, g, cfg, out, code)) return code;
   if (p < pCritical) {
     const double ts = tSat(p);
     CaloricSet liquid, vapour;
-    if (const Code code = saturated(false, ts, cfg, liquid)) return code;
-    if (const Code code = saturated(true, ts, cfg, vapour)) return code;
+    if (const Code c = saturated(false, ts, cfg, liquid)) return c;
+    if (const Code c = saturated(true, ts, cfg, vapour)) return c;
     const double low = value(liquid, g), high = value(vapour, g);
     if (target >= low && target <= high) {
       // Just above 16.53 MPa the saturated phases come from region 3's equation, which

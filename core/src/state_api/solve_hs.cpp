@@ -85,6 +85,12 @@ Code solveIn(int region, double h, double s, const Config& cfg, vlm_state& out) 
     double t = bw::t3PH(p, h), r = 1.0 / bw::v3PH(p, h);
     if (const Code code = polishHelmholtz(h, s, r, t)) return code;
     const Helmholtz e = helmholtz(r, t);
+    // Below the critical pressure the equation also has states inside the saturation dome
+    // (metastable and unstable ones): only the density (p, T) itself gives is a state.
+    if (e.p < pCritical) {
+      double stable = 0;
+      if (density3(e.p, t, cfg, stable) != kNoError || std::fabs(stable - r) > 1e-6 * r) return kNoRoot;
+    }
     fillSingle(3, e.p, t, e, cfg, out);
     return kNoError;
   }
@@ -99,12 +105,15 @@ Code solveIn(int region, double h, double s, const Config& cfg, vlm_state& out) 
 // whose equations found it.
 Code attempt(int region, double h, double s, const Config& cfg, vlm_state& out, bool& consistent) {
   if (const Code code = solveIn(region, h, s, cfg, out)) return code;
-  Config decide = cfg;
-  decide.checkRange = false;
   int found = region;
-  regionPT(out.p, out.T, decide, found);
+  const Code code = checkSolved(cfg, out, found);
+  if (code == kOutOfRange) {
+    Config decide = cfg;
+    decide.checkRange = false;
+    regionPT(out.p, out.T, decide, found);
+  }
   consistent = found == region;
-  if (const Code code = checkSolved(cfg, out)) return code;
+  if (code) return code;
   return out.region == 5 ? kOutOfRange : kNoError;  // no (h, s) equations for region 5
 }
 
