@@ -5,6 +5,7 @@
 #include <cfenv>
 #include <cmath>
 
+#include "velmora.h"
 #include "vlmcore5.h"
 
 #if defined(_WIN32)
@@ -132,6 +133,30 @@ TEST_F(Guard, CallerModesDoNotChangeResults) {
   EXPECT_TRUE(current() == before);
   _controlfp(saved, _MCW_PC);
 #endif
+}
+
+// The state interface runs in the same guard: a trapped fault is code 1 with *out untouched,
+// and the caller's modes change neither results nor survive the call.
+TEST_F(Guard, StateInterfaceKeepsTheCallersEnvironment) {
+  vlm_settings loose;
+  vlm_default_settings(&loose);
+  loose.check_range = 0;
+  vlm_state nearest, out{};
+  ASSERT_EQ(vlm_state_ph(3e6, 1e6, nullptr, &nearest), 0);
+  enableTraps();
+  Environment before = current();
+  out.region = -7;
+  EXPECT_EQ(vlm_state_pt(3e6, 0.0, &loose, &out), 1);  // T = 0 divides by zero
+  EXPECT_EQ(out.region, -7);
+  EXPECT_TRUE(current() == before);
+  maskTraps();
+  std::fesetround(FE_UPWARD);
+  before = current();
+  ASSERT_EQ(vlm_state_ph(3e6, 1e6, nullptr, &out), 0);
+  EXPECT_EQ(out.T, nearest.T);
+  EXPECT_EQ(out.lambda, nearest.lambda);
+  EXPECT_TRUE(current() == before);
+  std::fesetround(FE_TONEAREST);
 }
 
 }  // namespace
