@@ -77,7 +77,7 @@ TEST(StateInterface, PressureAndTemperatureGiveTheExportsNumbers) {
 // start, the critical point).
 std::vector<double> pressures() {
   std::vector<double> p;
-  for (int i = 0; i <= 40; ++i) p.push_back(611.213 * std::pow(100e6 / 611.213, i / 40.0));
+  for (int i = 0; i <= 100; ++i) p.push_back(611.213 * std::pow(100e6 / 611.213, i / 100.0));
   for (double corner : {4e6, 6.546699678e6, 10e6, 16.5291643e6, 22.064e6}) {
     for (double f : {0.999, 1 - 1e-7, 1 + 1e-7, 1.001}) p.push_back(corner * f);
   }
@@ -87,7 +87,7 @@ std::vector<double> pressures() {
 // Temperatures over the whole range, and both sides of every boundary at p.
 std::vector<double> temperatures(double p) {
   std::vector<double> t;
-  for (double x = 273.16; x <= 2273.15; x += 25.0) t.push_back(x);
+  for (double x = 273.16; x <= 2273.15; x += 10.0) t.push_back(x);
   std::vector<double> lines = {273.16, 623.15, 647.096, 863.15, 1073.15};
   if (p <= 22.064e6) lines.push_back(vlmTSP(p));
   if (p >= 16.5291643e6) lines.push_back(vlmT23P(p));
@@ -110,6 +110,7 @@ double relative(double actual, double expected, double floor) {
 TEST(StateInterface, EnthalpyAndEntropyGiveBackTheState) {
   Worst worst[6];
   int states = 0, overlaps = 0;
+  double nearCritical = 0;
   for (double p : pressures()) {
     for (double t : temperatures(p)) {
       vlm_state st, back, again;
@@ -135,10 +136,10 @@ TEST(StateInterface, EnthalpyAndEntropyGiveBackTheState) {
           EXPECT_LT(std::fabs(back.T - t), 0.05) << where();
         }
         const double dh = h ? relative(again.h, st.h, 1.0) : 0, ds = s ? relative(again.s, st.s, 1000.0) : 0;
-        largest = std::max({largest, dh, ds});
         // At the critical point (p, T) itself fixes the density only to the solver's
         // pressure tolerance (1e-4 Pa), and there dp/drho vanishes.
         const bool critical = std::fabs(t - 647.096) < 1e-3 && std::fabs(p / 22.064e6 - 1) < 1e-3;
+        (critical ? nearCritical : largest) = std::max({critical ? nearCritical : largest, dh, ds});
         EXPECT_LE(std::max(dh, ds), critical ? 1e-7 : 1e-9) << where();
       };
       check("(p,h)", vlm_state_ph(p, st.h, nullptr, &back), true, false, worst[st.region].ph);
@@ -148,7 +149,8 @@ TEST(StateInterface, EnthalpyAndEntropyGiveBackTheState) {
   }
   EXPECT_GT(states, 5000);
   EXPECT_LT(overlaps, states / 20);
-  std::printf("%d states, %d answered in the neighbouring region\n", states, overlaps);
+  std::printf("%d states, %d answered in the neighbouring region; within 1 mK of the critical point %.2g\n", states,
+              overlaps, nearCritical);
   for (int region : {1, 2, 3, 5}) {
     std::printf("region %d: largest relative error in h or s from (p,h) %.2g, (p,s) %.2g, (h,s) %.2g\n", region,
                 worst[region].ph, worst[region].ps, worst[region].hs);
