@@ -15,15 +15,6 @@ constexpr double TviscosityMax = 1173.15;  // upper limit of the viscosity equat
 // Inclusive limits; NaN fails.
 bool between(double x, double lo, double hi) { return x >= lo && x <= hi; }
 
-bool conductivityRange(double p, double t) {
-  if (!between(t, Ttriple, T5) || !between(p, pMin, pMax)) return false;
-  if (t > T500C && p > 70.0 * MPa) return false;
-  if (t > T650C && p > 40.0 * MPa) return false;
-  return true;
-}
-
-bool viscosityRange(double p, double t) { return between(t, Ttriple, T5) && between(p, pMin, pMax); }
-
 // A (density, t) property at the density of the state.
 Result atStateDensity(Result (*ofDensity)(const Config&, double, double), const Config& c, PointPT& point, double t) {
   const Result v = point.volume();
@@ -32,6 +23,15 @@ Result atStateDensity(Result (*ofDensity)(const Config&, double, double), const 
 }
 
 }  // namespace
+
+bool conductivityRange(double p, double t) {
+  if (!between(t, Ttriple, T5) || !between(p, pMin, pMax)) return false;
+  if (t > T500C && p > 70.0 * MPa) return false;
+  if (t > T650C && p > 40.0 * MPa) return false;
+  return true;
+}
+
+bool viscosityRange(double p, double t) { return between(t, Ttriple, T5) && between(p, pMin, pMax); }
 
 Result conductivityRT(const Config& c, double r, double t) {
   if (c.checkRange && !between(t, Ttriple, T5)) return failure(kOutOfRange);

@@ -6,6 +6,10 @@
 
 namespace vlm::props {
 
+// The (p, T) validity ranges of the two equations (inclusive; NaN fails).
+bool conductivityRange(double p, double t);
+bool viscosityRange(double p, double t);
+
 Result conductivityRT(const Config& c, double r, double t);  // W/(m K)
 Result viscosityRT(const Config& c, double r, double t);     // Pa s
 Result surfaceTension(const Config& c, double t);            // N/m

@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "constants.hpp"
+#include "properties/transport.hpp"
 
 namespace vlm::state {
 namespace {
@@ -11,18 +12,8 @@ namespace {
 using namespace constants;
 
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
-constexpr double T500C = 773.15, T650C = 923.15;
 
 bool between(double x, double lo, double hi) { return x >= lo && x <= hi; }
-
-// The validity ranges of the transport equations for a (p, T) state, as the exports check them.
-bool conductivityRange(double p, double t) {
-  if (!between(t, Ttriple, T5) || !between(p, pMin, pMax)) return false;
-  if (t > T500C && p > 70.0 * MPa) return false;
-  if (t > T650C && p > 40.0 * MPa) return false;
-  return true;
-}
-bool viscosityRange(double p, double t) { return between(t, Ttriple, T5) && between(p, pMin, pMax); }
 
 double tension(double t) { return between(t, Ttriple, Tcritical) ? surfaceTension(t) : kNaN; }
 
@@ -41,8 +32,8 @@ void fillSingle(int region, double p, double t, const CaloricSet& c, const Confi
   out.cv = c.cv;
   out.w = c.w;
   out.x = -1.0;
-  out.lambda = !cfg.checkRange || conductivityRange(p, t) ? conductivity(out.rho, t) : kNaN;
-  out.eta = !cfg.checkRange || viscosityRange(p, t) ? viscosity(out.rho, t) : kNaN;
+  out.lambda = !cfg.checkRange || props::conductivityRange(p, t) ? conductivity(out.rho, t) : kNaN;
+  out.eta = !cfg.checkRange || props::viscosityRange(p, t) ? viscosity(out.rho, t) : kNaN;
   out.nu = c.v * out.eta;
   out.prandtl = c.cp * out.eta / out.lambda;
   out.kappa = c.w * c.w / (c.v * p);
