@@ -2,6 +2,7 @@
 //   vlmprop NAME ARG...   calls one export by name with SI arguments
 //   vlmprop --list        lists every export with its parameter names
 //   vlmprop table ...     prints the calculator's rows for one state, through its model
+//   vlmprop state ...     prints every field of a state from one of six pairs (velmora.h)
 // Texts arrive and leave as UTF-8; the library and the model speak Windows-1251.
 #include <algorithm>
 #include <charconv>
@@ -15,6 +16,7 @@
 #include <system_error>
 #include <vector>
 
+#include "state_command.hpp"
 #include "vlm/calc/calculator.hpp"
 #include "vlm/codepage.hpp"
 #include "vlmcore5.h"
@@ -38,6 +40,8 @@ constexpr const char* kUsage =
     "  vlmprop table MODE ARG UNIT [ARG UNIT] [--phase water|steam] [--digits N]\n"
     "                [--unit ROW=UNIT]... [--no-range-check] [--json]\n"
     "                        the rows the calculator shows for that state\n"
+    "  vlmprop state PAIR A B [--json] [--no-range-check]\n"
+    "                        every field of the state from PAIR: pt, ph, ps, hs, tx or px (SI)\n"
     "\n"
     "  MODE  F(P, T) or pt;  F(P\xd0\xbd\xd0\xb0\xd1\x81), F(Ps), ps or psat;  F(T\xd0\xbd\xd0\xb0\xd1\x81), F(Ts), ts "
     "or tsat;\n"
@@ -545,5 +549,6 @@ int main(int argc, char** argv) {
   }
   if (args[0] == "--list") return list();
   if (lower(args[0]) == "table") return table(args);
+  if (lower(args[0]) == "state") return vlm::cli::stateCommand(args);
   return call(args);
 }

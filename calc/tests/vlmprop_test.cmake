@@ -103,3 +103,15 @@ foreach(store ${english} ${russian})
     endif()
   endif()
 endforeach()
+
+# The whole state from a pair: every field with its unit, or JSON; a failure gives the
+# library's text in the store's language and status 1.
+run(STORE ${english} EXPECT 0 ARGS state ph 3e6 2.8e6)
+expect("${out}" "^region +4\np +3000000 +Pa\nT +507\\.008445006252 +K\n" "state ph")
+expect("${out}" "\nx +0\\.998181095865378 +-\n" "state ph dryness")
+expect_lines("${out}" 18 "state ph")
+run(STORE ${english} EXPECT 0 ARGS state pt 3e6 1200 --json)
+expect("${out}" "^\\{\"region\": 5, \"p\": 3000000, \"T\": 1200, .*\"lambda\": null, .*\"sigma\": null\\}\n$" "state --json")
+run(STORE ${russian} EXPECT 1 ARGS state pt 3e6 100)
+expect("${err}" "^Функция не определена для данного диапазона\n$" "state failure text")
+run(STORE ${english} EXPECT 2 ARGS state qq 1 2)

@@ -1,0 +1,13 @@
+// vlmprop state PAIR A B [--json] [--no-range-check]: every field of the state from one of
+// the six pairs of the state interface (velmora.h).
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace vlm::cli {
+
+// args[0] is "state"; returns the exit status (0, 1 for a failing state, 2 for usage).
+int stateCommand(const std::vector<std::string>& args);
+
+}  // namespace vlm::cli
