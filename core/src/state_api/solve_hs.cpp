@@ -16,7 +16,7 @@ using namespace constants;
 namespace bw = backward;
 
 constexpr int kNewtonCap = 50;
-constexpr double kStepDone = 1e-8;  // K
+constexpr double kStepDone = 1e-6;  // K, as for (p, h): the error left is of the step squared
 
 // Entropies where the boundary lines of the (h, s) plane meet, J/(kg K).
 constexpr double sLiquid273 = -0.1545495919;  // saturated liquid at 273.15 K
@@ -57,7 +57,7 @@ Code polishGibbs(int region, double h, double s, double& p, double& t) {
     if (!std::isfinite(p) || !std::isfinite(t)) return kFloatFault;
     // At low pressure a liquid's h and s hardly depend on p: the step in p counts by its
     // effect on h.
-    if (std::fabs(dt) <= kStepDone && std::fabs(dp) * c.v <= 1e-14 * c.cp * t) return kNoError;
+    if (std::fabs(dt) <= kStepDone && std::fabs(dp) * c.v <= 1e-12 * c.cp * t) return kNoError;
   }
   return kNoRoot;
 }
@@ -74,7 +74,7 @@ Code polishHelmholtz(double h, double s, double& r, double& t) {
     r -= dr;
     t -= dt;
     if (!std::isfinite(r) || !std::isfinite(t)) return kFloatFault;
-    if (std::fabs(dt) <= kStepDone && std::fabs(dr) <= 1e-10 * r) return kNoError;
+    if (std::fabs(dt) <= kStepDone && std::fabs(dr) <= 1e-9 * r) return kNoError;
   }
   return kNoRoot;
 }
