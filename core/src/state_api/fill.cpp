@@ -67,15 +67,18 @@ Code checkSolved(const Config& cfg, vlm_state& out, int& region) {
   return regionPT(out.p, out.T, cfg, region);
 }
 
-Code saturated(bool vapour, double t, const Config& cfg, CaloricSet& out) {
-  const double ps = pSat(t);
+Code saturation(double t, const Config& cfg, Saturation& out) {
+  out.ps = pSat(t);
   if (t <= T13) {
-    out = gibbs(vapour ? 2 : 1, ps, t);
+    out.vapour = gibbs(2, out.ps, t);
+    out.liquid = gibbs(1, out.ps, t);
     return kNoError;
   }
   double r = 0;
-  if (const Code code = density3(ps, t, cfg, vapour ? cfg.initSteamDensity : cfg.initWaterDensity, r)) return code;
-  out = helmholtz(r, t);
+  if (const Code code = density3(out.ps, t, cfg, cfg.initSteamDensity, r)) return code;
+  out.vapour = helmholtz(r, t);
+  if (const Code code = density3(out.ps, t, cfg, cfg.initWaterDensity, r)) return code;
+  out.liquid = helmholtz(r, t);
   return kNoError;
 }
 
@@ -97,12 +100,11 @@ Phase phase(const CaloricSet& c, double t, double ps) {
 
 }  // namespace
 
-void fillWet(double t, double x, const CaloricSet& boiling, const CaloricSet& dry, vlm_state& out) {
-  const double ps = pSat(t);
-  const Phase liquid = phase(boiling, t, ps), vapour = phase(dry, t, ps);
+void fillWet(double t, double x, const Saturation& sat, vlm_state& out) {
+  const Phase liquid = phase(sat.liquid, t, sat.ps), vapour = phase(sat.vapour, t, sat.ps);
   const auto mix = [x](double l, double v) { return (1.0 - x) * l + x * v; };
   out.region = 4;
-  out.p = ps;
+  out.p = sat.ps;
   out.T = t;
   out.v = mix(liquid.v, vapour.v);
   out.rho = 1.0 / out.v;
@@ -123,10 +125,9 @@ void fillWet(double t, double x, const CaloricSet& boiling, const CaloricSet& dr
 
 Code stateTX(double t, double x, const Config& cfg, vlm_state& out, bool checkT) {
   if (cfg.checkRange && !((!checkT || between(t, Ttriple, Tcritical)) && between(x, 0.0, 1.0))) return kOutOfRange;
-  CaloricSet liquid, vapour;
-  if (const Code code = saturated(true, t, cfg, vapour)) return code;
-  if (const Code code = saturated(false, t, cfg, liquid)) return code;
-  fillWet(t, x, liquid, vapour, out);
+  Saturation sat;
+  if (const Code code = saturation(t, cfg, sat)) return code;
+  fillWet(t, x, sat, out);
   return kNoError;
 }
 

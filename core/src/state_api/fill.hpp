@@ -19,13 +19,18 @@ Code statePT(int region, double p, double t, const Config& cfg, vlm_state& out);
 // no more than that is moved onto the limit (and recomputed there) rather than refused.
 Code checkSolved(const Config& cfg, vlm_state& out, int& region);
 
-// The caloric properties of saturated liquid or vapour at T, as the saturated-phase exports
-// compute them (region 3's density from the start density of the phase).
-Code saturated(bool vapour, double t, const Config& cfg, CaloricSet& out);
+// Both saturated phases at T, as the saturated-phase exports compute them (region 3's
+// densities from the start densities of the phases), with the saturation pressure.
+struct Saturation {
+  double ps;
+  CaloricSet liquid, vapour;
+};
+Code saturation(double t, const Config& cfg, Saturation& out);
 
 // Wet steam at T of dryness x from its two saturated phases, every field mixed linearly in x
 // as the wet-steam exports mix them.
-void fillWet(double t, double x, const CaloricSet& liquid, const CaloricSet& vapour, vlm_state& out);
+void fillWet(double t, double x, const Saturation& sat, vlm_state& out);
+
 // checkT: refuse (while checking) a temperature outside 273.16 K to the critical point; the
 // state from p (down to 611.213 Pa, 273.15 K) checks p instead.
 Code stateTX(double t, double x, const Config& cfg, vlm_state& out, bool checkT = true);

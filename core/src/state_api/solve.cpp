@@ -155,10 +155,9 @@ Code statePG(double p, double target, Given g, const Config& cfg, vlm_state& out
   if (solveClear(p, target, g, cfg, out, code)) return code;
   if (p < pCritical) {
     const double ts = tSat(p);
-    CaloricSet liquid, vapour;
-    if (const Code c = saturated(false, ts, cfg, liquid)) return c;
-    if (const Code c = saturated(true, ts, cfg, vapour)) return c;
-    const double low = value(liquid, g), high = value(vapour, g);
+    Saturation sat;
+    if (const Code c = saturation(ts, cfg, sat)) return c;
+    const double low = value(sat.liquid, g), high = value(sat.vapour, g);
     if (target >= low && target <= high) {
       // Just above 16.53 MPa the saturated phases come from region 3's equation, which
       // overlaps region 2's by a little: a state region 2 gives there stays its own.
@@ -168,7 +167,7 @@ Code statePG(double p, double target, Given g, const Config& cfg, vlm_state& out
         if (solveSingle(p, target, g, cfg, out, consistent) == kNoError && consistent && out.region != 3)
           return kNoError;
       }
-      fillWet(ts, (target - low) / (high - low), liquid, vapour, out);
+      fillWet(ts, (target - low) / (high - low), sat, out);
       out.p = p;
       return kNoError;
     }

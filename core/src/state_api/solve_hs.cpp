@@ -155,11 +155,11 @@ Code solveSingle(double h, double s, const Config& cfg, vlm_state& out) {
 Code solveWet(double h, double s, const Config& cfg, vlm_state& out) {
   double lo = tSat(pMin), hi = Tcritical - 1e-6;  // the saturation line from 273.15 K
   double t = std::fmin(std::fmax(bw::tSatHS(h, s), lo), hi);
-  CaloricSet liquid, vapour;
+  Saturation sat;
   for (int k = 0;; ++k) {
     if (k == 2 * kNewtonCap) return kNoRoot;
-    if (const Code code = saturated(false, t, cfg, liquid)) return code;
-    if (const Code code = saturated(true, t, cfg, vapour)) return code;
+    if (const Code code = saturation(t, cfg, sat)) return code;
+    const CaloricSet &liquid = sat.liquid, &vapour = sat.vapour;
     const double x = (s - liquid.s) / (vapour.s - liquid.s);
     const double f = h - (liquid.h + x * (vapour.h - liquid.h));
     const double vMix = liquid.v + x * (vapour.v - liquid.v);
@@ -171,13 +171,13 @@ Code solveWet(double h, double s, const Config& cfg, vlm_state& out) {
     t = next;
     if (done) break;
   }
-  if (const Code code = saturated(false, t, cfg, liquid)) return code;
-  if (const Code code = saturated(true, t, cfg, vapour)) return code;
+  if (const Code code = saturation(t, cfg, sat)) return code;
+  const CaloricSet &liquid = sat.liquid, &vapour = sat.vapour;
   // Outside the dome the bracket closes on the dome's edge without a root there: x from h
   // and x from s then disagree.
   const double x = (h - liquid.h) / (vapour.h - liquid.h), xs = (s - liquid.s) / (vapour.s - liquid.s);
   if (!(x >= 0.0 && x <= 1.0 && std::fabs(x - xs) <= 1e-9)) return kOutOfRange;
-  fillWet(t, x, liquid, vapour, out);
+  fillWet(t, x, sat, out);
   return kNoError;
 }
 
