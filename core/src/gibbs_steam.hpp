@@ -66,6 +66,11 @@ struct Equation {
   static double cp(double p, double t) { return isobaric(gamma<kernels::SYY>(p, t)); }
   static double cv(double p, double t) { return isochoric(gamma<kSound>(p, t)); }
   static double w(double p, double t) { return sound(gamma<kSound>(p, t), t); }
+  // (dv/dT) at constant p: R (gamma_pi - tau gamma_pi,tau) / p*.
+  static double dvdt(double p, double t) {
+    const Gamma g = gamma<kernels::SX | kernels::SXY>(p, t);
+    return R * (g.gp - g.tau * g.gpt) / pStar;
+  }
   static CaloricSet all(double p, double t) {
     const Gamma g = gamma<kAll>(p, t);
     return {volume(g, t), energy(g, t), entropy(g), enthalpy(g), isobaric(g), isochoric(g), sound(g, t)};

@@ -67,6 +67,11 @@ double cp(double p, double t) { return isobaric(gamma<SYY>(p, t)); }
 double cv(double p, double t) { return isochoric(gamma<kSound>(p, t)); }
 double w(double p, double t) { return sound(gamma<kSound>(p, t), t); }
 
+double dvdt(double p, double t) {
+  const Gamma g = gamma<SX | SXY>(p, t);
+  return R * (g.gp - g.tau * g.gpt) / pStar;
+}
+
 CaloricSet all(double p, double t) {
   const Gamma g = gamma<kAll>(p, t);
   return {volume(g, t), energy(g, t), entropy(g), enthalpy(g), isobaric(g), isochoric(g), sound(g, t)};

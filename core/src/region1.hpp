@@ -15,6 +15,7 @@ double cv(double p, double t);
 double w(double p, double t);
 
 CaloricSet all(double p, double t);  // every property from one evaluation
+double dvdt(double p, double t);     // (dv/dT) at constant p
 
 double tFromPH(double p, double h);
 double tFromPS(double p, double s);

@@ -14,5 +14,6 @@ double cp(double p, double t);
 double cv(double p, double t);
 double w(double p, double t);
 CaloricSet all(double p, double t);  // every property from one evaluation
+double dvdt(double p, double t);     // (dv/dT) at constant p
 
 }  // namespace vlm::region2
