@@ -20,14 +20,14 @@
 #include <cstdlib>
 #include <cstring>
 #include <string_view>
-#include <type_traits>
-#include <vector>
 
 #include "support/caller_fp.hpp"
+#include "support/computing_exports.hpp"
 #include "vlmcore5.h"
 
 namespace {
 
+using vlm::test::ComputingExport;
 using vlm::test::FpState;
 
 // A fault known today: the range checks compare the arguments before the guard is entered.
@@ -37,44 +37,6 @@ using vlm::test::FpState;
 // check tolerates those two flags and does not unmask the invalid trap for NaN arguments;
 // make it false when the range checks run inside the guard.
 constexpr bool kRangeChecksBeforeGuard = true;
-
-struct Export {
-  const char* name;
-  int arity;  // 0: not a computing export (no double arguments)
-  double (*call)(const double* a);
-};
-
-double callWith(double(VLM_CALL* f)(double), const double* a) { return f(a[0]); }
-double callWith(double(VLM_CALL* f)(double, double), const double* a) { return f(a[0], a[1]); }
-double callWith(double(VLM_CALL* f)(double, double, double), const double* a) { return f(a[0], a[1], a[2]); }
-double callWith(int(VLM_CALL* f)(double, double), const double* a) { return f(a[0], a[1]); }
-template <class F>
-double callWith(F, const double*) {
-  return 0;
-}
-
-template <class R, class... A>
-constexpr int arity(R(VLM_CALL*)(A...)) {
-  return ((std::is_same_v<A, double> && ...) && std::is_arithmetic_v<R>) ? static_cast<int>(sizeof...(A)) : 0;
-}
-
-// The exports that compute: every one but the settings and error-state functions.
-const std::vector<Export>& computing() {
-  static const std::vector<Export> all = [] {
-    std::vector<Export> list;
-    for (const Export& e : {
-#define VLM_EXPORT(name, code, parameters) \
-  Export{#name, arity(&name), [](const double* a) { return callWith(&name, a); }},
-#include "vlmcore5_exports.inc"
-#undef VLM_EXPORT
-         }) {
-      const std::string_view name = e.name;
-      if (e.arity > 0 && !name.starts_with("vlmGET") && !name.starts_with("vlmSET")) list.push_back(e);
-    }
-    return list;
-  }();
-  return all;
-}
 
 class Reader {
  public:
@@ -116,7 +78,7 @@ void writeSettings(const Settings& s) {
   vlmSETINITSTEAMDENSITY(s.initSteam);
 }
 
-[[noreturn]] void fail(const char* what, const Export& e, const double* a, double value, int code) {
+[[noreturn]] void fail(const char* what, const ComputingExport& e, const double* a, double value, int code) {
   std::fprintf(stderr, "%s: %s(%.17g, %.17g, %.17g) = %.17g, code %d\n", what, e.name, a[0], a[1], a[2], value, code);
   std::abort();
 }
@@ -126,10 +88,10 @@ void writeSettings(const Settings& s) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static const Settings defaults = readSettings();
   static const FpState initial = vlm::test::readFp();  // all traps masked, flags clear
-  const auto& exports = computing();
+  const auto& exports = vlm::test::computingExports();
 
   Reader in(data, size);
-  const Export& e = exports[in.next<uint16_t>(0) % exports.size()];
+  const ComputingExport& e = exports[in.next<uint16_t>(0) % exports.size()];
   const auto environment = in.next<uint8_t>(0);
   const int staleCode = in.next<uint8_t>(0) % 5;
   double a[3] = {0, 0, 0};
