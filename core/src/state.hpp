@@ -4,15 +4,9 @@
 
 #include <atomic>
 
-namespace vlm {
+#include "properties/outcome.hpp"
 
-enum ErrorCode : int {
-  kNoError = 0,
-  kFloatFault = 1,
-  kOutOfRange = 2,
-  kNoRoot = 3,
-  kUnknownRegion = 4,
-};
+namespace vlm {
 
 struct Settings {
   std::atomic<int> checkRange{1};
