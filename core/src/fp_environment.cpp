@@ -22,9 +22,9 @@ constexpr unsigned kSseMaskShift = 7;
 // denormals-are-zero, no flags.
 constexpr unsigned kSseComputing = kExceptionBits << kSseMaskShift;
 // x87 control word: exception masks, precision control, rounding control.
-constexpr unsigned short kX87Masks = 0x3f, kX87Precision = 0x300, kX87Rounding = 0xc00;
-constexpr unsigned short kX87Double = 0x200;
-constexpr unsigned short kX87StatusFlags = 0x3f | 0x80 | 0x8000;  // flags, error summary, busy
+constexpr unsigned short kX87Masks = 0x3f, kX87Rounding = 0xc00;
+[[maybe_unused]] constexpr unsigned short kX87Precision = 0x300, kX87Double = 0x200;  // 32-bit only
+constexpr unsigned short kX87StatusFlags = 0x3f | 0x80 | 0x8000;                      // flags, error summary, busy
 
 // The x87 control word to compute with: every exception masked, round-to-nearest, and on
 // 32-bit x86 double precision (53-bit mantissa); on x86-64 no double passes through the x87

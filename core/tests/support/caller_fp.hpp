@@ -18,7 +18,6 @@ struct FpState {
 
 // Exception bits, the same in the x87 words and in MXCSR (masks in MXCSR sit 7 bits higher).
 inline constexpr unsigned kInvalid = 0x01;
-inline constexpr unsigned kDenormal = 0x02;  // x86 only: an operand was denormal
 inline constexpr unsigned kZeroDivide = 0x04;
 inline constexpr unsigned kOverflow = 0x08;
 inline constexpr unsigned kUnderflow = 0x10;
