@@ -23,14 +23,16 @@ constexpr unsigned kSseMaskShift = 7;
 constexpr unsigned kSseComputing = kExceptionBits << kSseMaskShift;
 // x87 control word: exception masks, precision control, rounding control.
 constexpr unsigned short kX87Masks = 0x3f, kX87Rounding = 0xc00;
-[[maybe_unused]] constexpr unsigned short kX87Precision = 0x300, kX87Double = 0x200;  // 32-bit only
+[[maybe_unused]] constexpr unsigned short kX87Precision = 0x300, kX87Double = 0x200;  // not on Linux x86-64
 constexpr unsigned short kX87StatusFlags = 0x3f | 0x80 | 0x8000;                      // flags, error summary, busy
 
 // The x87 control word to compute with: every exception masked, round-to-nearest, and on
-// 32-bit x86 double precision (53-bit mantissa); on x86-64 no double passes through the x87
-// unit in our code, so its precision stays as the caller had it.
+// 32-bit x86 and on Windows double precision (53-bit mantissa, what Windows gives every
+// program).  The 64-bit Windows run-time computes pow, exp and log in the x87 unit, so a
+// host's precision would reach the results; elsewhere on x86-64 no double passes through
+// the x87 unit, so its precision stays as the caller had it.
 unsigned short x87Computing(unsigned short caller) {
-#if defined(__i386__)
+#if defined(__i386__) || defined(_WIN32)
   return static_cast<unsigned short>((caller & ~(kX87Precision | kX87Rounding)) | kX87Masks | kX87Double);
 #else
   return static_cast<unsigned short>((caller & ~kX87Rounding) | kX87Masks);
