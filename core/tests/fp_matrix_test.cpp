@@ -120,12 +120,15 @@ TEST_F(FpMatrix, UnmaskedTrapsGiveCodeOneOrTheSameResult) {
     const Tally tally = run({.unmasked = trap});
     EXPECT_EQ(tally.differ, tally.codeOne) << "trap " << trap << ", first: " << tally.first;
     EXPECT_EQ(tally.environment, 0) << "trap " << trap << ": " << tally.changed;
+#if defined(__GLIBC__)
     if (trap == t::kUnderflow) {
       EXPECT_GT(tally.codeOne, 0);
     }
+#endif
   }
 #if defined(__GLIBC__)
-  // The example the README gives: the conductivity of ordinary steam.
+  // The example the README gives: the conductivity of ordinary steam, whose exp underflows
+  // with the GNU C library (not with the 64-bit Windows run-time).
   t::writeFp(t::callerState(initial_, {.unmasked = t::kUnderflow}));
   const double k = vlmTHERMCONDPT(1e5, 400);
   t::writeFp(initial_);
