@@ -22,3 +22,14 @@ function(vlm_test name)
     set_tests_properties(${name} PROPERTIES RESOURCE_LOCK vlm_wine_registry)
   endif()
 endfunction()
+
+# Thread tests are GoogleTest suites named Threads.  vlm_threads_tests(PROGRAM) runs the
+# program's Threads suites as the ctest test PROGRAM_threads in the tsan preset, which
+# builds the target vlm_threads_tests and runs the tests named *_threads.
+add_custom_target(vlm_threads_tests)
+function(vlm_threads_tests program)
+  add_dependencies(vlm_threads_tests ${program})
+  if(VLM_TSAN)
+    add_test(NAME ${program}_threads COMMAND ${program} --gtest_brief=1 --gtest_filter=Threads.*)
+  endif()
+endfunction()

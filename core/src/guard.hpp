@@ -39,8 +39,9 @@ auto guarded(const F& f, const Config& c) -> decltype(f(c)) {
       r = {T(-1), kFloatFault};
     }
     if (environment.callerWouldHaveTrapped()) r = {T(-1), kFloatFault};
+    // Still in the guard: comparing a denormal value raises the denormal-operand flag.
+    if (r.code == kNoError && !std::isfinite(static_cast<double>(r.value))) r = {T(-1), kFloatFault};
   }
-  if (r.code == kNoError && !std::isfinite(static_cast<double>(r.value))) r = {T(-1), kFloatFault};
   return r;
 }
 
