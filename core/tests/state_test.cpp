@@ -189,7 +189,7 @@ TEST(StateInterface, WetSteamGivesBackDrynessAndSaturationTemperature) {
 
 // Every function with arguments that succeed and that fail in each way, from eight threads
 // at once: each result and code is the one a single thread gets.
-TEST(StateInterface, ThreadsGetTheSingleThreadedResults) {
+TEST(Threads, StateInterfaceGetsTheSingleThreadedResults) {
   vlm_settings strict, loose, starved;
   vlm_default_settings(&strict);
   loose = strict;
