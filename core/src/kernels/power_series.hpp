@@ -200,15 +200,13 @@ class SeriesAtY {
   template <bool scaled = false>
   Sums at(double x) const {
     if (x == 0.0 || y_ == 0.0) return exact<scaled>(x);
-    // Interleaved accumulators shorten the chain of additions over the groups.
-    constexpr int kLanes = G.count >= 8 ? 4 : 2;
-    Sums r[kLanes];
+    Sums sum;
     const detail::Powers<P::x> px(x);
     [&]<std::size_t... M>(std::index_sequence<M...>) {
       auto group = [&]<std::size_t m>(std::integral_constant<std::size_t, m>) {
         constexpr int i = G.exponent[m];
         const double xi = px[i];
-        Sums& a = r[m % kLanes];
+        Sums& a = sum;
         if constexpr (need & S) a.s += xi * q0_[m];
         if constexpr ((need & SX) && i != 0) a.sx += i * xi * q0_[m];
         if constexpr ((need & SXX) && i != 0 && i != 1) a.sxx += detail::falling(i, 2) * xi * q0_[m];
@@ -219,11 +217,6 @@ class SeriesAtY {
       (group(std::integral_constant<std::size_t, M>{}), ...);
     }
     (std::make_index_sequence<G.count>{});
-    Sums sum = r[0];
-    for (int k = 1; k < kLanes; ++k) {
-      sum.s += r[k].s, sum.sx += r[k].sx, sum.sxx += r[k].sxx;
-      sum.sy += r[k].sy, sum.syy += r[k].syy, sum.sxy += r[k].sxy;
-    }
     if constexpr (!scaled) unscale(sum, x, y_);
     return sum;
   }
