@@ -27,8 +27,8 @@ BatchRow parseBatchRow(std::string_view line, std::string_view parameterCodes) {
   }
   row.kind = BatchRow::Kind::Malformed;
   if (row.fields.size() != parameterCodes.size()) {
-    row.error = std::to_string(parameterCodes.size()) + " value(s) expected, " + std::to_string(row.fields.size()) +
-                " found";
+    row.error =
+        std::to_string(parameterCodes.size()) + " value(s) expected, " + std::to_string(row.fields.size()) + " found";
     return row;
   }
   for (std::size_t i = 0; i < row.fields.size(); ++i) {

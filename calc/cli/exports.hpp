@@ -19,8 +19,8 @@ using Arguments = std::vector<double>;
 
 struct Export {
   const char* name;
-  const char* signature;   // result letter, '_', one letter per parameter ('V': none)
-  const char* parameters;  // "p, t"
+  const char* signature;            // result letter, '_', one letter per parameter ('V': none)
+  const char* parameters;           // "p, t"
   const char* parametersWithUnits;  // "p [Pa], t [K]"
   const char* result;               // "specific volume [m3/kg]"
   Outcome (*invoke)(const Arguments&);

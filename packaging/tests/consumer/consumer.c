@@ -1,7 +1,6 @@
 /* Uses the installed library as a C program would: the version macros, one property, one
  * failure with its error code.  Prints "5.1.0 115331.273021438 2" when all is well. */
 #include <stdio.h>
-
 #include <vlmcore5.h>
 
 int main(void) {
