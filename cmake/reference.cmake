@@ -5,8 +5,8 @@ cmake_policy(VERSION 3.20)
 # HEADER_OUT: the header with its generated section (between the BEGIN and END markers)
 # rewritten from the table.  DOCS_OUT: the reference page.  INC_OUT: the X-macro list for
 # programs that call exports by name,
-#   VLM_EXPORT(vlmV1PT, D_DD, "p, t", "p [Pa], t [K]", "specific volume [m3/kg]")
-# where the signature code is the result, '_' and one letter per parameter (D double, I int,
+#   VLM_EXPORT(vlmV1PT, D_DD, "p, t") VLM_UNITS("p [Pa], t [K]", "specific volume [m3/kg]")
+# (VLM_UNITS expands to nothing unless the includer defines it) where the signature code is the result, '_' and one letter per parameter (D double, I int,
 # S text, V none).  CHECK_*: fail unless the checked-in files equal what the table gives.
 include(${CMAKE_CURRENT_LIST_DIR}/header_exports.cmake)
 
@@ -200,6 +200,8 @@ function(vlm_reference_inc out)
   set(letter_int I)
   set("letter_const char*" S)
   set(text "// Generated from core/functions.table: every export, in the header's order.\n")
+  string(APPEND text "// VLM_UNITS, the units of the parameters and the result, is optional for the includer.\n")
+  string(APPEND text "#ifndef VLM_UNITS\n#define VLM_UNITS(parametersWithUnits, result)\n#define VLM_UNITS_UNUSED\n#endif\n")
   foreach(name IN LISTS R_NAMES)
     vlm_param_texts(${name})
     vlm_result_text(${name} result)
@@ -211,8 +213,9 @@ function(vlm_reference_inc out)
       vlm_split_param("${param}")
       string(APPEND code "${letter_${p_type}}")
     endforeach()
-    string(APPEND text "VLM_EXPORT(${name}, ${code}, \"${bare}\", \"${with_units}\", \"${result}\")\n")
+    string(APPEND text "VLM_EXPORT(${name}, ${code}, \"${bare}\") VLM_UNITS(\"${with_units}\", \"${result}\")\n")
   endforeach()
+  string(APPEND text "#ifdef VLM_UNITS_UNUSED\n#undef VLM_UNITS\n#undef VLM_UNITS_UNUSED\n#endif\n")
   set(${out} "${text}" PARENT_SCOPE)
 endfunction()
 

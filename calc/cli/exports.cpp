@@ -47,12 +47,16 @@ Outcome invoke_S_V(const Arguments&) {
   return ofText(F());
 }
 
-#define VLM_EXPORT(name, code, parameters, withUnits, result) \
-  {#name, #code, parameters, withUnits, result, &invoke_##code<&name>},
+// Each line of the table is VLM_EXPORT(...) VLM_UNITS(...): together one initializer.
+// clang-format off
+#define VLM_EXPORT(name, code, parameters) {#name, #code, parameters, &invoke_##code<&name>,
+#define VLM_UNITS(withUnits, result) withUnits, result},
+// clang-format on
 constexpr Export kExports[] = {
 #include "vlmcore5_exports.inc"
 };
 #undef VLM_EXPORT
+#undef VLM_UNITS
 
 std::string lower(std::string_view text) {
   std::string out;

@@ -19,11 +19,11 @@ using Arguments = std::vector<double>;
 
 struct Export {
   const char* name;
-  const char* signature;            // result letter, '_', one letter per parameter ('V': none)
-  const char* parameters;           // "p, t"
+  const char* signature;   // result letter, '_', one letter per parameter ('V': none)
+  const char* parameters;  // "p, t"
+  Outcome (*invoke)(const Arguments&);
   const char* parametersWithUnits;  // "p [Pa], t [K]"
   const char* result;               // "specific volume [m3/kg]"
-  Outcome (*invoke)(const Arguments&);
 
   // One letter per parameter, 'D' or 'I'; empty when the export takes none.
   std::string_view parameterCodes() const;
