@@ -3,37 +3,19 @@
 #include "region1.hpp"
 #include "vlmcore5.h"
 
-using vlm::frame::compute;
+using vlm::frame::equation;
 namespace r1 = vlm::region1;
 
 extern "C" {
 
-VLM_API double VLM_CALL vlmV1PT(double p, double t) {
-  return compute([&] { return r1::v(p, t); });
-}
-VLM_API double VLM_CALL vlmU1PT(double p, double t) {
-  return compute([&] { return r1::u(p, t); });
-}
-VLM_API double VLM_CALL vlmS1PT(double p, double t) {
-  return compute([&] { return r1::s(p, t); });
-}
-VLM_API double VLM_CALL vlmH1PT(double p, double t) {
-  return compute([&] { return r1::h(p, t); });
-}
-VLM_API double VLM_CALL vlmCP1PT(double p, double t) {
-  return compute([&] { return r1::cp(p, t); });
-}
-VLM_API double VLM_CALL vlmCV1PT(double p, double t) {
-  return compute([&] { return r1::cv(p, t); });
-}
-VLM_API double VLM_CALL vlmW1PT(double p, double t) {
-  return compute([&] { return r1::w(p, t); });
-}
-VLM_API double VLM_CALL vlmT1PH(double p, double h) {
-  return compute([&] { return r1::tFromPH(p, h); });
-}
-VLM_API double VLM_CALL vlmT1PS(double p, double s) {
-  return compute([&] { return r1::tFromPS(p, s); });
-}
+VLM_API double VLM_CALL vlmV1PT(double p, double t) { return equation<r1::v>(p, t); }
+VLM_API double VLM_CALL vlmU1PT(double p, double t) { return equation<r1::u>(p, t); }
+VLM_API double VLM_CALL vlmS1PT(double p, double t) { return equation<r1::s>(p, t); }
+VLM_API double VLM_CALL vlmH1PT(double p, double t) { return equation<r1::h>(p, t); }
+VLM_API double VLM_CALL vlmCP1PT(double p, double t) { return equation<r1::cp>(p, t); }
+VLM_API double VLM_CALL vlmCV1PT(double p, double t) { return equation<r1::cv>(p, t); }
+VLM_API double VLM_CALL vlmW1PT(double p, double t) { return equation<r1::w>(p, t); }
+VLM_API double VLM_CALL vlmT1PH(double p, double h) { return equation<r1::tFromPH>(p, h); }
+VLM_API double VLM_CALL vlmT1PS(double p, double s) { return equation<r1::tFromPS>(p, s); }
 
 }  // extern "C"

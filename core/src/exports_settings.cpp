@@ -1,7 +1,7 @@
 // Settings and error-state exports.  None of them touches the last-error code except
 // vlmSETLASTERROR; setters store what they are given, unvalidated.
-#include "vlm/error_messages.hpp"
 #include "state.hpp"
+#include "vlm/error_messages.hpp"
 #include "vlmcore5.h"
 
 using vlm::settings;

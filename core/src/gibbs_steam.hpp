@@ -7,105 +7,66 @@
 
 #include <cmath>
 
+#include "caloric.hpp"
 #include "constants.hpp"
+#include "kernels/power_series.hpp"
 
 namespace vlm::steam {
 
-// One coefficient table as parallel arrays in table order.  The ideal-gas part has no
-// pressure exponents (I is null).
-struct Table {
-  int rowCount;
-  const int* I;
-  const int* J;
-  const double* n;
-};
-
+// An equation: Ideal and Residual are series tables, the rest its reducing constants.
+template <class Ideal, class Residual, double pStar, double tStar, double shift>
 struct Equation {
-  double pStar, tStar, shift;
-  Table ideal, residual;
-};
+  struct Gamma {
+    double pi, tau;
+    double g, gp, gpp, gt, gtt, gpt;
+  };
 
-// Which derivatives of gamma a property needs.
-enum Need : unsigned { G = 1, GP = 2, GPP = 4, GT = 8, GTT = 16, GPT = 32 };
-
-struct Sums {
-  double pi, tau;
-  double g = 0, gp = 0, gpp = 0, gt = 0, gtt = 0, gpt = 0;
-};
-
-namespace detail {
-
-// n * factor * x^i * y^j.  A term whose derivative factor is zero is zero: it is not formed,
-// since x^i or y^j may be infinite there (tau = shift puts a zero base under a negative
-// exponent) and would turn the whole sum into NaN.
-inline double term(double n, double factor, double x, double i, double y, double j) {
-  if (factor == 0) return 0.0;
-  return n * factor * std::pow(x, i) * std::pow(y, j);
-}
-
-// One pass over the rows of a table in order, forming only the sums asked for.
-inline Sums accumulate(const Table& table, double pi, double b, unsigned need) {
-  Sums r{pi, 0};
-  for (int k = 0; k < table.rowCount; ++k) {
-    const double n = table.n[k], i = table.I ? table.I[k] : 0, j = table.J[k];
-    if (need & G) r.g += term(n, 1, pi, i, b, j);
-    if (need & GP) r.gp += term(n, i, pi, i - 1, b, j);
-    if (need & GPP) r.gpp += term(n, i * (i - 1), pi, i - 2, b, j);
-    if (need & GT) r.gt += term(n, j, pi, i, b, j - 1);
-    if (need & GTT) r.gtt += term(n, j * (j - 1), pi, i, b, j - 2);
-    if (need & GPT) r.gpt += term(n, i * j, pi, i - 1, b, j - 1);
+  // The derivatives of gamma at (p, t).  The pressure derivatives of the ideal-gas part are
+  // taken in closed form (1/pi, -1/pi^2); ln(pi) is formed only for gamma itself.
+  template <unsigned need>
+  static Gamma gamma(double p, double t) {
+    using namespace kernels;
+    Gamma g{p / pStar, tStar / t, 0, 0, 0, 0, 0, 0};
+    const Sums o = evaluate<Ideal, need&(S | SY | SYY)>(1.0, g.tau);
+    const Sums r = evaluate<Residual, need>(g.pi, g.tau - shift);
+    if constexpr (need & S) g.g = std::log(g.pi) + o.s + r.s;
+    if constexpr (need & SX) g.gp = 1 / g.pi + r.sx;
+    if constexpr (need & SXX) g.gpp = -1 / (g.pi * g.pi) + r.sxx;
+    if constexpr (need & SY) g.gt = o.sy + r.sy;
+    if constexpr (need & SYY) g.gtt = o.syy + r.syy;
+    if constexpr (need & SXY) g.gpt = r.sxy;
+    return g;
   }
-  return r;
-}
 
-}  // namespace detail
+  static constexpr double R = constants::R;
+  static double volume(const Gamma& g, double t) { return R * t * g.gp / pStar; }
+  static double energy(const Gamma& g, double t) { return R * t * (g.tau * g.gt - g.pi * g.gp); }
+  static double entropy(const Gamma& g) { return R * (g.tau * g.gt - g.g); }
+  static double enthalpy(const Gamma& g) { return R * tStar * g.gt; }
+  static double isobaric(const Gamma& g) { return -R * g.tau * g.tau * g.gtt; }
+  static double isochoric(const Gamma& g) {
+    const double mixed = g.gp - g.tau * g.gpt;
+    return R * (-g.tau * g.tau * g.gtt + mixed * mixed / g.gpp);
+  }
+  static double sound(const Gamma& g, double t) {
+    const double mixed = g.gp - g.tau * g.gpt;
+    return g.gp * std::sqrt(R * t / (mixed * mixed / (g.tau * g.tau * g.gtt) - g.gpp));
+  }
 
-// The derivatives of gamma at (p, t).  The pressure derivatives of the ideal-gas part are
-// taken in closed form (1/pi, -1/pi^2); ln(pi) is formed only for gamma itself.
-inline Sums sums(const Equation& e, double p, double t, unsigned need) {
-  Sums s{p / e.pStar, e.tStar / t};
-  const Sums o = detail::accumulate(e.ideal, s.pi, s.tau, need & (G | GT | GTT));
-  const Sums r = detail::accumulate(e.residual, s.pi, s.tau - e.shift, need);
-  if (need & G) s.g = std::log(s.pi) + o.g + r.g;
-  if (need & GP) s.gp = 1 / s.pi + r.gp;
-  if (need & GPP) s.gpp = -1 / (s.pi * s.pi) + r.gpp;
-  if (need & GT) s.gt = o.gt + r.gt;
-  if (need & GTT) s.gtt = o.gtt + r.gtt;
-  if (need & GPT) s.gpt = r.gpt;
-  return s;
-}
+  static constexpr unsigned kSound = kernels::SX | kernels::SXX | kernels::SYY | kernels::SXY;
+  static constexpr unsigned kAll = kSound | kernels::S | kernels::SY;
 
-using constants::R;
-
-inline double v(const Equation& e, double p, double t) { return R * t * sums(e, p, t, GP).gp / e.pStar; }
-
-inline double u(const Equation& e, double p, double t) {
-  const auto s = sums(e, p, t, GP | GT);
-  return R * t * (s.tau * s.gt - s.pi * s.gp);
-}
-
-inline double s(const Equation& e, double p, double t) {
-  const auto s = sums(e, p, t, G | GT);
-  return R * (s.tau * s.gt - s.g);
-}
-
-inline double h(const Equation& e, double p, double t) { return R * e.tStar * sums(e, p, t, GT).gt; }
-
-inline double cp(const Equation& e, double p, double t) {
-  const auto s = sums(e, p, t, GTT);
-  return -R * s.tau * s.tau * s.gtt;
-}
-
-inline double cv(const Equation& e, double p, double t) {
-  const auto s = sums(e, p, t, GP | GPP | GPT | GTT);
-  const double mixed = s.gp - s.tau * s.gpt;
-  return R * (-s.tau * s.tau * s.gtt + mixed * mixed / s.gpp);
-}
-
-inline double w(const Equation& e, double p, double t) {
-  const auto s = sums(e, p, t, GP | GPP | GPT | GTT);
-  const double mixed = s.gp - s.tau * s.gpt;
-  return s.gp * std::sqrt(R * t / (mixed * mixed / (s.tau * s.tau * s.gtt) - s.gpp));
-}
+  static double v(double p, double t) { return volume(gamma<kernels::SX>(p, t), t); }
+  static double u(double p, double t) { return energy(gamma<kernels::SX | kernels::SY>(p, t), t); }
+  static double s(double p, double t) { return entropy(gamma<kernels::S | kernels::SY>(p, t)); }
+  static double h(double p, double t) { return enthalpy(gamma<kernels::SY>(p, t)); }
+  static double cp(double p, double t) { return isobaric(gamma<kernels::SYY>(p, t)); }
+  static double cv(double p, double t) { return isochoric(gamma<kSound>(p, t)); }
+  static double w(double p, double t) { return sound(gamma<kSound>(p, t), t); }
+  static CaloricSet all(double p, double t) {
+    const Gamma g = gamma<kAll>(p, t);
+    return {volume(g, t), energy(g, t), entropy(g), enthalpy(g), isobaric(g), isochoric(g), sound(g, t)};
+  }
+};
 
 }  // namespace vlm::steam

@@ -1,55 +1,36 @@
 #include "guard.hpp"
 
 #include <cmath>
-#include <optional>
-#include <type_traits>
 
 #include "fp_environment.hpp"
 
 namespace vlm::frame {
 namespace {
 
-// Nested exports (a general function calling a region function) run inside the outermost
-// guard: only that one owns the floating-point environment and judges the raised flags.
-thread_local int depth = 0;
-
 template <class T>
-bool finite(T value) {
-  if constexpr (std::is_floating_point_v<T>) {
-    return std::isfinite(value);
-  } else {
-    return true;
-  }
-}
-
-template <class T>
-T run(Body<T> body, OnSuccess onSuccess) {
-  std::optional<FpEnvironment> environment;
-  if (depth == 0) environment.emplace();
-  ++depth;
-  T value{};
-  bool ok = true;
+Outcome<T> inGuard(Body<T> body, const Config& c) {
+  Outcome<T> r{T(-1), kFloatFault};
+  FpEnvironment environment;
   try {
-    value = body();
+    r = body.call(body.context, c);
   } catch (...) {
-    ok = false;
+    r = {T(-1), kFloatFault};
   }
-  --depth;
-  if (environment) {
-    if (environment->callerWouldHaveTrapped()) ok = false;
-    environment.reset();
-  }
-  if (!ok || !finite(value)) {
-    setLastError(kFloatFault);
-    return T(-1);
-  }
-  if (onSuccess == OnSuccess::SetNoError) setLastError(kNoError);
-  return value;
+  if (environment.callerWouldHaveTrapped()) r = {T(-1), kFloatFault};
+  if (r.code == kNoError && !std::isfinite(static_cast<double>(r.value))) r = {T(-1), kFloatFault};
+  return r;
 }
 
 }  // namespace
 
-double guarded(Body<double> body, OnSuccess onSuccess) { return run(body, onSuccess); }
-int guarded(Body<int> body, OnSuccess onSuccess) { return run(body, onSuccess); }
+Config currentSettings() {
+  const Settings& s = settings();
+  constexpr auto relaxed = std::memory_order_relaxed;
+  return {s.checkRange.load(relaxed),       s.maxIteration.load(relaxed),     s.deltaPressure.load(relaxed),
+          s.initWaterDensity.load(relaxed), s.initSteamDensity.load(relaxed), s.deltaTs.load(relaxed)};
+}
+
+Outcome<double> guarded(Body<double> body, const Config& c) { return inGuard(body, c); }
+Outcome<int> guarded(Body<int> body, const Config& c) { return inGuard(body, c); }
 
 }  // namespace vlm::frame

@@ -1,67 +1,54 @@
 // The frame every computing export runs in.
 //
-// The guard masks floating-point traps while the equations run, so a fault never reaches
-// the caller as a signal or a structured exception, and restores the caller's environment
+// It takes the process-wide settings once, runs a computation of the properties layer
+// inside the guard, and publishes the computation's status as the last-error code.  The
+// guard masks floating-point traps while the equations run, so a fault never reaches the
+// caller as a signal or a structured exception, and restores the caller's environment
 // exactly afterwards.  A fault that the caller had asked to trap, any C++ exception, or a
 // result that is not finite ends the call with code 1 and -1.
 #pragma once
 
-#include <utility>
-
+#include "properties/outcome.hpp"
 #include "state.hpp"
 
 namespace vlm::frame {
 
-// A borrowed callable returning T, so the guard itself is compiled once.
+// The settings as they stand now, for one computation.
+Config currentSettings();
+
+// A computation: returns its value and status from the settings it is given.
 template <class T>
 struct Body {
-  T (*call)(const void*);
+  Outcome<T> (*call)(const void*, const Config&);
   const void* context;
   template <class F>
-  explicit Body(const F& f) : call([](const void* c) { return (*static_cast<const F*>(c))(); }), context(&f) {}
-  T operator()() const { return call(context); }
+  explicit Body(const F& f)
+      : call([](const void* c, const Config& cfg) { return (*static_cast<const F*>(c))(cfg); }), context(&f) {}
 };
 
-// How a guarded body treats the last-error code on success.
-enum class OnSuccess { SetNoError, KeepCode };
+// Runs `body` in the guard with the given settings; the status comes back with the value.
+Outcome<double> guarded(Body<double> body, const Config& c);
+Outcome<int> guarded(Body<int> body, const Config& c);
 
-double guarded(Body<double> body, OnSuccess onSuccess);
-int guarded(Body<int> body, OnSuccess onSuccess);
-
-// An equation: evaluates, sets code 0 and returns the value.
+// An export: the computation in the guard with the current settings, its status published.
 template <class F>
-double compute(const F& f) {
-  return guarded(Body<double>(f), OnSuccess::SetNoError);
+auto run(const F& f) {
+  using T = decltype(f(Config{}).value);
+  const Outcome<T> r = guarded(Body<T>(f), currentSettings());
+  setLastError(r.code);
+  return r.failed() ? T(-1) : r.value;
 }
 
-// An equation with a validity range: refused with code 2 while range checking is on.
-template <class F>
-double checked(bool inRange, const F& f) {
-  if (checkRangeOn() && !inRange) {
-    setLastError(kOutOfRange);
-    return -1.0;
-  }
-  return compute(f);
+// An export over a function of the properties layer: f(settings, args...).
+template <auto f, class... Args>
+auto compute(Args... args) {
+  return run([&](const Config& c) { return f(c, args...); });
 }
 
-// A function that calls other exports and sets the code itself.
-template <class F>
-auto composite(const F& f) {
-  using T = decltype(f());
-  return guarded(Body<T>(f), OnSuccess::KeepCode);
+// An export over a bare equation with no range: its value, or code 1 where not finite.
+template <auto f, class... Args>
+double equation(Args... args) {
+  return run([&](const Config&) { return finite(f(args...)); });
 }
-
-// A composite function with a validity range: refused with code 2 while checking is on.
-template <class F>
-auto checkedComposite(bool inRange, const F& f) -> decltype(f()) {
-  if (checkRangeOn() && !inRange) {
-    setLastError(kOutOfRange);
-    return -1;
-  }
-  return composite(f);
-}
-
-// Helper for composite bodies: the failure value when an inner call left a code.
-inline bool failed() { return lastError() != kNoError; }
 
 }  // namespace vlm::frame

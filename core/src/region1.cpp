@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "constants.hpp"
+#include "kernels/power_series.hpp"
 
 namespace vlm::region1 {
 namespace {
@@ -16,94 +17,63 @@ namespace backwardPH {
 namespace backwardPS {
 #include "tables/region1_T_ps.inc"
 }
+VLM_SERIES_TABLE(Gibbs, gibbs, gibbs::I, gibbs::J, gibbs::n);
+VLM_SERIES_TABLE(BackwardPH, backwardPH, backwardPH::I, backwardPH::J, backwardPH::n);
+VLM_SERIES_TABLE(BackwardPS, backwardPS, backwardPS::I, backwardPS::J, backwardPS::n);
 
 using constants::R;
+using namespace kernels;
 constexpr double pStar = 16.53 * constants::MPa;
 constexpr double tStar = 1386.0;
 
-// Which derivatives of gamma a property needs.
-enum Need : unsigned { G = 1, GP = 2, GPP = 4, GT = 8, GTT = 16, GPT = 32 };
-
-struct Sums {
+// gamma = sum n (7.1 - pi)^I (tau - 1.222)^J: the series in x = 7.1 - pi, y = tau - 1.222,
+// so the pressure derivatives change sign with each order.
+struct Gamma {
   double pi, tau;
-  double g = 0, gp = 0, gpp = 0, gt = 0, gtt = 0, gpt = 0;
+  double g, gp, gpp, gt, gtt, gpt;
 };
 
-// One pass over the 34 rows in table order, forming only the sums asked for.
-Sums sums(double p, double t, unsigned need) {
-  Sums r{p / pStar, tStar / t};
-  const double a = 7.1 - r.pi;
-  const double b = r.tau - 1.222;
-  using gibbs::I, gibbs::J, gibbs::n;
-  for (int i = 0; i < gibbs::rowCount; ++i) {
-    const double ni = n[i], ii = I[i], ji = J[i];
-    if (need & G) r.g += ni * std::pow(a, ii) * std::pow(b, ji);
-    if (need & GP) r.gp += -ni * ii * std::pow(a, ii - 1) * std::pow(b, ji);
-    if (need & GPP) r.gpp += ni * ii * (ii - 1) * std::pow(a, ii - 2) * std::pow(b, ji);
-    if (need & GT) r.gt += ni * ji * std::pow(a, ii) * std::pow(b, ji - 1);
-    if (need & GTT) r.gtt += ni * ji * (ji - 1) * std::pow(a, ii) * std::pow(b, ji - 2);
-    if (need & GPT) r.gpt += -ni * ii * ji * std::pow(a, ii - 1) * std::pow(b, ji - 1);
-  }
-  return r;
+template <unsigned need>
+Gamma gamma(double p, double t) {
+  const double pi = p / pStar, tau = tStar / t;
+  const Sums s = evaluate<Gibbs, need>(7.1 - pi, tau - 1.222);
+  return {pi, tau, s.s, -s.sx, s.sxx, s.sy, s.syy, -s.sxy};
 }
 
-template <class Table>
-double backward(double x, double y) {
-  double theta = 0;
-  for (int i = 0; i < Table::rowCount; ++i) {
-    theta += Table::n[i] * std::pow(x, Table::I[i]) * std::pow(y, Table::J[i]);
-  }
-  return theta;
-}
+constexpr unsigned kAll = S | SX | SXX | SY | SYY | SXY;
+constexpr unsigned kSound = SX | SXX | SYY | SXY;
 
-struct PHTable {
-  static constexpr int rowCount = backwardPH::rowCount;
-  static constexpr const int* I = backwardPH::I;
-  static constexpr const int* J = backwardPH::J;
-  static constexpr const double* n = backwardPH::n;
-};
-struct PSTable {
-  static constexpr int rowCount = backwardPS::rowCount;
-  static constexpr const int* I = backwardPS::I;
-  static constexpr const int* J = backwardPS::J;
-  static constexpr const double* n = backwardPS::n;
-};
+double volume(const Gamma& g, double t) { return R * t * g.gp / pStar; }
+double energy(const Gamma& g, double t) { return R * t * (g.tau * g.gt - g.pi * g.gp); }
+double entropy(const Gamma& g) { return R * (g.tau * g.gt - g.g); }
+double enthalpy(const Gamma& g) { return R * tStar * g.gt; }
+double isobaric(const Gamma& g) { return -R * g.tau * g.tau * g.gtt; }
+double isochoric(const Gamma& g) {
+  const double mixed = g.gp - g.tau * g.gpt;
+  return R * (-g.tau * g.tau * g.gtt + mixed * mixed / g.gpp);
+}
+double sound(const Gamma& g, double t) {
+  const double mixed = g.gp - g.tau * g.gpt;
+  return g.gp * std::sqrt(R * t / (mixed * mixed / (g.tau * g.tau * g.gtt) - g.gpp));
+}
 
 }  // namespace
 
-double v(double p, double t) { return R * t * sums(p, t, GP).gp / pStar; }
+double v(double p, double t) { return volume(gamma<SX>(p, t), t); }
+double u(double p, double t) { return energy(gamma<SX | SY>(p, t), t); }
+double s(double p, double t) { return entropy(gamma<S | SY>(p, t)); }
+double h(double p, double t) { return enthalpy(gamma<SY>(p, t)); }
+double cp(double p, double t) { return isobaric(gamma<SYY>(p, t)); }
+double cv(double p, double t) { return isochoric(gamma<kSound>(p, t)); }
+double w(double p, double t) { return sound(gamma<kSound>(p, t), t); }
 
-double u(double p, double t) {
-  const auto s = sums(p, t, GP | GT);
-  return R * t * (s.tau * s.gt - s.pi * s.gp);
+CaloricSet all(double p, double t) {
+  const Gamma g = gamma<kAll>(p, t);
+  return {volume(g, t), energy(g, t), entropy(g), enthalpy(g), isobaric(g), isochoric(g), sound(g, t)};
 }
 
-double s(double p, double t) {
-  const auto s = sums(p, t, G | GT);
-  return R * (s.tau * s.gt - s.g);
-}
+double tFromPH(double p, double h) { return evaluate<BackwardPH, S>(p / constants::MPa, h / 2500000.0 + 1.0).s; }
 
-double h(double p, double t) { return R * tStar * sums(p, t, GT).gt; }
-
-double cp(double p, double t) {
-  const auto s = sums(p, t, GTT);
-  return -R * s.tau * s.tau * s.gtt;
-}
-
-double cv(double p, double t) {
-  const auto s = sums(p, t, GP | GPP | GPT | GTT);
-  const double mixed = s.gp - s.tau * s.gpt;
-  return R * (-s.tau * s.tau * s.gtt + mixed * mixed / s.gpp);
-}
-
-double w(double p, double t) {
-  const auto s = sums(p, t, GP | GPP | GPT | GTT);
-  const double mixed = s.gp - s.tau * s.gpt;
-  return s.gp * std::sqrt(R * t / (mixed * mixed / (s.tau * s.tau * s.gtt) - s.gpp));
-}
-
-double tFromPH(double p, double h) { return backward<PHTable>(p / constants::MPa, h / 2500000.0 + 1.0); }
-
-double tFromPS(double p, double s) { return backward<PSTable>(p / constants::MPa, s / 1000.0 + 2.0); }
+double tFromPS(double p, double s) { return evaluate<BackwardPS, S>(p / constants::MPa, s / 1000.0 + 2.0).s; }
 
 }  // namespace vlm::region1

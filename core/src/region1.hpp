@@ -2,6 +2,8 @@
 // T(p, h) and T(p, s).  Plain evaluation for any arguments; p in Pa, T in K, SI results.
 #pragma once
 
+#include "caloric.hpp"
+
 namespace vlm::region1 {
 
 double v(double p, double t);
@@ -11,6 +13,8 @@ double h(double p, double t);
 double cp(double p, double t);
 double cv(double p, double t);
 double w(double p, double t);
+
+CaloricSet all(double p, double t);  // every property from one evaluation
 
 double tFromPH(double p, double h);
 double tFromPS(double p, double s);

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "constants.hpp"
+#include "kernels/power_series.hpp"
 
 namespace vlm::region3 {
 namespace {
@@ -10,79 +11,69 @@ namespace {
 namespace helmholtz {
 #include "tables/region3.inc"
 }
+VLM_SERIES_TABLE(Helmholtz, helmholtz, helmholtz::I, helmholtz::J, helmholtz::n);
 
 using constants::R;
+using namespace kernels;
 constexpr double rhoStar = 322.0;               // reducing density, kg/m3
 constexpr double tStar = constants::Tcritical;  // reducing temperature, K
 
-// Which derivatives of phi a property needs.
-enum Need : unsigned { F = 1, FD = 2, FDD = 4, FT = 8, FTT = 16, FDT = 32 };
-
-struct Sums {
+// phi = n1 ln(delta) + sum n delta^I tau^J and its derivatives.
+struct Phi {
   double delta, tau;
-  double f = 0, fd = 0, fdd = 0, ft = 0, ftt = 0, fdt = 0;
+  double f, fd, fdd, ft, ftt, fdt;
 };
 
-// The ln(delta) term, then one pass over the 39 rows in table order, forming only the sums
-// asked for.
-Sums sums(double r, double t, unsigned need) {
-  Sums s{r / rhoStar, tStar / t};
-  const double d = s.delta, tau = s.tau;
-  using helmholtz::I, helmholtz::J, helmholtz::n, helmholtz::nLog;
-  if (need & F) s.f = nLog * std::log(d);
-  if (need & FD) s.fd = nLog / d;
-  if (need & FDD) s.fdd = -nLog / (d * d);
-  for (int i = 0; i < helmholtz::rowCount; ++i) {
-    const double ni = n[i], ii = I[i], ji = J[i];
-    if (need & F) s.f += ni * std::pow(d, ii) * std::pow(tau, ji);
-    if (need & FD) s.fd += ni * ii * std::pow(d, ii - 1) * std::pow(tau, ji);
-    if (need & FDD) s.fdd += ni * ii * (ii - 1) * std::pow(d, ii - 2) * std::pow(tau, ji);
-    if (need & FT) s.ft += ni * ji * std::pow(d, ii) * std::pow(tau, ji - 1);
-    if (need & FTT) s.ftt += ni * ji * (ji - 1) * std::pow(d, ii) * std::pow(tau, ji - 2);
-    if (need & FDT) s.fdt += ni * ii * ji * std::pow(d, ii - 1) * std::pow(tau, ji - 1);
-  }
-  return s;
+template <unsigned need>
+Phi phi(double r, double t) {
+  const double d = r / rhoStar, tau = tStar / t;
+  const Sums s = evaluate<Helmholtz, need>(d, tau);
+  const double nLog = helmholtz::nLog;
+  Phi f{d, tau, s.s, s.sx, s.sxx, s.sy, s.syy, s.sxy};
+  if constexpr (need & S) f.f = nLog * std::log(d) + s.s;
+  if constexpr (need & SX) f.fd = nLog / d + s.sx;
+  if constexpr (need & SXX) f.fdd = -nLog / (d * d) + s.sxx;
+  return f;
 }
+
+constexpr unsigned kSound = SX | SXX | SYY | SXY;
+
+double pressure(const Phi& f, double r, double t) { return r * R * t * f.delta * f.fd; }
+double energy(const Phi& f) { return R * tStar * f.ft; }
+double entropy(const Phi& f) { return R * (f.tau * f.ft - f.f); }
+double enthalpy(const Phi& f, double t) { return R * t * (f.tau * f.ft + f.delta * f.fd); }
+double stiffness(const Phi& f) { return 2 * f.delta * f.fd + f.delta * f.delta * f.fdd; }
+double mixed(const Phi& f) { return f.delta * f.fd - f.delta * f.tau * f.fdt; }
+double isobaric(const Phi& f) {
+  const double m = mixed(f);
+  return R * (-f.tau * f.tau * f.ftt + m * m / stiffness(f));
+}
+double isochoric(const Phi& f) { return -R * f.tau * f.tau * f.ftt; }
+double sound(const Phi& f, double t) {
+  const double m = mixed(f);
+  return std::sqrt(R * t * (stiffness(f) - m * m / (f.tau * f.tau * f.ftt)));
+}
+double slope(const Phi& f, double t) { return R * t * f.delta * (2 * f.fd + f.delta * f.fdd); }
 
 }  // namespace
 
-double p(double r, double t) {
-  const auto s = sums(r, t, FD);
-  return r * R * t * s.delta * s.fd;
+double p(double r, double t) { return pressure(phi<SX>(r, t), r, t); }
+double u(double r, double t) { return energy(phi<SY>(r, t)); }
+double s(double r, double t) { return entropy(phi<S | SY>(r, t)); }
+double h(double r, double t) { return enthalpy(phi<SX | SY>(r, t), t); }
+double cp(double r, double t) { return isobaric(phi<kSound>(r, t)); }
+double cv(double r, double t) { return isochoric(phi<SYY>(r, t)); }
+double w(double r, double t) { return sound(phi<kSound>(r, t), t); }
+double dpdr(double r, double t) { return slope(phi<SX | SXX>(r, t), t); }
+
+CaloricSet all(double r, double t) {
+  const Phi f = phi<kSound | S | SY>(r, t);
+  return {1.0 / r, energy(f), entropy(f), enthalpy(f, t), isobaric(f), isochoric(f), sound(f, t)};
 }
 
-double u(double r, double t) { return R * tStar * sums(r, t, FT).ft; }
-
-double s(double r, double t) {
-  const auto s = sums(r, t, F | FT);
-  return R * (s.tau * s.ft - s.f);
-}
-
-double h(double r, double t) {
-  const auto s = sums(r, t, FD | FT);
-  return R * t * (s.tau * s.ft + s.delta * s.fd);
-}
-
-double cp(double r, double t) {
-  const auto s = sums(r, t, FD | FDD | FTT | FDT);
-  const double mixed = s.delta * s.fd - s.delta * s.tau * s.fdt;
-  return R * (-s.tau * s.tau * s.ftt + mixed * mixed / (2 * s.delta * s.fd + s.delta * s.delta * s.fdd));
-}
-
-double cv(double r, double t) {
-  const auto s = sums(r, t, FTT);
-  return -R * s.tau * s.tau * s.ftt;
-}
-
-double w(double r, double t) {
-  const auto s = sums(r, t, FD | FDD | FTT | FDT);
-  const double mixed = s.delta * s.fd - s.delta * s.tau * s.fdt;
-  return std::sqrt(R * t * (2 * s.delta * s.fd + s.delta * s.delta * s.fdd - mixed * mixed / (s.tau * s.tau * s.ftt)));
-}
-
-double dpdr(double r, double t) {
-  const auto s = sums(r, t, FD | FDD);
-  return R * t * s.delta * (2 * s.fd + s.delta * s.fdd);
+PressureAndSlope pressureAndSlope(double r, double t) {
+  const Phi f = phi<SX | SXX>(r, t);
+  return {pressure(f, r, t), slope(f, t)};
 }
 
 }  // namespace vlm::region3

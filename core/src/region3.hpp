@@ -2,6 +2,8 @@
 // temperature t (K).  Plain evaluation for any arguments.
 #pragma once
 
+#include "caloric.hpp"
+
 namespace vlm::region3 {
 
 double p(double r, double t);
@@ -12,5 +14,12 @@ double cp(double r, double t);
 double cv(double r, double t);
 double w(double r, double t);
 double dpdr(double r, double t);  // (dp/dr) at constant t, for the density solver
+CaloricSet all(double r, double t);
+
+// The pressure and its slope from one evaluation: one step of the density solver.
+struct PressureAndSlope {
+  double p, dpdr;
+};
+PressureAndSlope pressureAndSlope(double r, double t);
 
 }  // namespace vlm::region3

@@ -3,6 +3,8 @@
 // evaluation for any arguments; p in Pa, T in K, SI results.
 #pragma once
 
+#include "caloric.hpp"
+
 namespace vlm::region5 {
 
 double v(double p, double t);
@@ -12,5 +14,6 @@ double h(double p, double t);
 double cp(double p, double t);
 double cv(double p, double t);
 double w(double p, double t);
+CaloricSet all(double p, double t);  // every property from one evaluation
 
 }  // namespace vlm::region5

@@ -3,7 +3,6 @@
 #include <cmath>
 
 #include "constants.hpp"
-#include "guard.hpp"
 
 namespace vlm {
 namespace {
@@ -47,13 +46,6 @@ double temperature(double p) {
   return (sum - std::sqrt(sum * sum - 4.0 * (n[8] + n[9] * d))) / 2.0;
 }
 
-double pressureUnchecked(double t) {
-  return frame::compute([&] { return pressure(t); });
-}
-double temperatureUnchecked(double p) {
-  return frame::compute([&] { return temperature(p); });
-}
-
 }  // namespace saturation
 
 namespace b23 {
@@ -66,13 +58,6 @@ double pressure(double t) {
 double temperature(double p) {
   using boundary::n;
   return n[3] + std::sqrt((p / MPa - n[4]) / n[2]);
-}
-
-double pressureUnchecked(double t) {
-  return frame::compute([&] { return pressure(t); });
-}
-double temperatureUnchecked(double p) {
-  return frame::compute([&] { return temperature(p); });
 }
 
 }  // namespace b23

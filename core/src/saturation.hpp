@@ -8,19 +8,11 @@ namespace vlm::saturation {
 double pressure(double t);     // saturation pressure
 double temperature(double p);  // saturation temperature
 
-// Unchecked internal forms for the other families: no range check, and the last-error
-// code set as an export's computation sets it (0, or 1 and -1 after a fault).
-double pressureUnchecked(double t);
-double temperatureUnchecked(double p);
-
 }  // namespace vlm::saturation
 
 namespace vlm::b23 {
 
 double pressure(double t);
 double temperature(double p);
-
-double pressureUnchecked(double t);
-double temperatureUnchecked(double p);
 
 }  // namespace vlm::b23

@@ -4,17 +4,9 @@
 
 #include <atomic>
 
-#include "vlmcore5.h"
+#include "properties/outcome.hpp"
 
 namespace vlm {
-
-enum ErrorCode : int {
-  kNoError = VLM_ERROR_NONE,
-  kFloatFault = VLM_ERROR_FLOAT_FAULT,
-  kOutOfRange = VLM_ERROR_OUT_OF_RANGE,
-  kNoRoot = VLM_ERROR_NO_ROOT,
-  kUnknownRegion = VLM_ERROR_UNKNOWN_REGION,
-};
 
 struct Settings {
   std::atomic<int> checkRange{1};

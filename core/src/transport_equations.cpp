@@ -1,8 +1,9 @@
-#include "transport.hpp"
+#include "transport_equations.hpp"
 
 #include <cmath>
 
 #include "constants.hpp"
+#include "kernels/power_series.hpp"
 
 namespace vlm::transport {
 namespace {
@@ -33,6 +34,7 @@ constexpr double H[4] = {1.0, 0.978197, 0.579829, -0.202354};  // H0 .. H3 of th
 namespace residual {
 #include "tables/viscosity.inc"
 }
+VLM_SERIES_TABLE(Residual, residual, residual::i, residual::j, residual::H);
 }  // namespace viscosity
 
 // Surface tension of water against its vapour.
@@ -49,19 +51,27 @@ double thermalConductivity(double r, double t) {
   using namespace conductivity;
   const double tb = t / tStar;
   const double rb = r / rhoStar;
+  const double rootT = std::sqrt(tb);
 
-  double lambda0 = 0;
-  for (int k = 0; k < 4; ++k) lambda0 += a[k] * std::pow(tb, k + 0.5);
+  // sum a_k tb^(k + 1/2), as sqrt(tb) times a cubic in tb.
+  const double lambda0 = rootT * (a[0] + tb * (a[1] + tb * (a[2] + tb * a[3])));
 
   const double lambda1 = b0 + b1 * rb + b2 * std::exp(B1 * (rb + B2) * (rb + B2));
 
+  // The fractional powers share one logarithm of each base.
   const double dT = std::fabs(tb - 1.0) + C4;
-  const double Q = 2.0 + C5 / std::pow(dT, 0.6);
-  const double S = tb >= 1.0 ? 1.0 / dT : C6 / std::pow(dT, 0.6);
+  const double dT06 = std::exp(0.6 * std::log(dT));
+  const double Q = 2.0 + C5 / dT06;
+  const double S = tb >= 1.0 ? 1.0 / dT : C6 / dT06;
+  const double logR = std::log(rb);
+  const double rb18 = std::exp(1.8 * logR);
+  const double rbQ = std::exp(Q * logR);
+  const double tb2 = tb * tb, tb4 = tb2 * tb2, tb10 = tb4 * tb4 * tb2;
+  const double rb2 = rb * rb, rb5 = rb2 * rb2 * rb;
 
-  const double dLambda = (d1 / std::pow(tb, 10) + d2) * std::pow(rb, 1.8) * std::exp(C1 * (1.0 - std::pow(rb, 2.8))) +
-                         d3 * S * std::pow(rb, Q) * std::exp((Q / (1.0 + Q)) * (1.0 - std::pow(rb, 1.0 + Q))) +
-                         d4 * std::exp(C2 * std::pow(tb, 1.5) + C3 / std::pow(rb, 5));
+  const double dLambda = (d1 / tb10 + d2) * rb18 * std::exp(C1 * (1.0 - rb18 * rb)) +
+                         d3 * S * rbQ * std::exp((Q / (1.0 + Q)) * (1.0 - rbQ * rb)) +
+                         d4 * std::exp(C2 * tb * rootT + C3 / rb5);
 
   return (lambda0 + lambda1 + dLambda) * lambdaStar;
 }
@@ -71,16 +81,12 @@ double dynamicViscosity(double r, double t) {
   const double tb = t / tStar;
   const double rb = r / rhoStar;
 
-  double dilute = 0;
-  for (int k = 0; k < 4; ++k) dilute += H[k] / std::pow(tb, k);
+  // sum H_k / tb^k, a cubic in 1 / tb.
+  const double inv = 1.0 / tb;
+  const double dilute = H[0] + inv * (H[1] + inv * (H[2] + inv * H[3]));
   const double eta0 = std::sqrt(tb) / dilute;
 
-  const double x = 1.0 / tb - 1.0;
-  const double y = rb - 1.0;
-  double sum = 0;
-  for (int n = 0; n < residual::rowCount; ++n) {
-    sum += residual::H[n] * std::pow(x, residual::i[n]) * std::pow(y, residual::j[n]);
-  }
+  const double sum = kernels::evaluate<Residual, kernels::S>(inv - 1.0, rb - 1.0).s;
   const double eta1 = std::exp(rb * sum);
 
   return etaStar * eta0 * eta1;

@@ -1,0 +1,187 @@
+// One evaluator for every power series of the library: sums of terms n * x^I * y^J with
+// integer exponents from a coefficient table known at compile time, and their first and
+// second partial derivatives.
+//
+// The powers of x and y are formed once per call by multiplication, each from two powers
+// already formed (about log2 of the largest exponent deep), and only those the table uses
+// are kept: the compiler sees every exponent and every row as a constant and unrolls the
+// whole evaluation.  Each derivative sum is the plain sum weighted by its exponent factors
+// and divided once by the base, so all sums share one product per row.  A zero base takes
+// the exact route, where a term whose exponent factor is zero is not formed at all (its
+// power might be infinite).
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <utility>
+
+namespace vlm::kernels {
+
+// Which sums an evaluation forms: the series and its partial derivatives.
+enum Need : unsigned { S = 1, SX = 2, SXX = 4, SY = 8, SYY = 16, SXY = 32 };
+
+struct Sums {
+  double s = 0, sx = 0, sxx = 0, sy = 0, syy = 0, sxy = 0;
+};
+
+// A coefficient table as a type: rowCount and static constexpr pointers I, J (exponents)
+// and n.  A null I (or J) stands for exponents of zero: a series in one variable.
+#define VLM_SERIES_TABLE(Type, ns, Icolumn, Jcolumn, ncolumn) \
+  struct Type {                                               \
+    static constexpr int rowCount = ns::rowCount;             \
+    static constexpr const int* I = Icolumn;                  \
+    static constexpr const int* J = Jcolumn;                  \
+    static constexpr const double* n = ncolumn;               \
+  }
+
+namespace detail {
+
+constexpr int kMaxExponent = 64;
+
+// The exponents whose powers an evaluation forms: the ones the table names and, for each,
+// the two halves it is made from.  closed[e + kMaxExponent] marks e.
+struct PowerPlan {
+  std::array<bool, 2 * kMaxExponent + 1> closed{};
+  int low = 0, high = 0;
+
+  constexpr void add(int e) {
+    if (e < -kMaxExponent || e > kMaxExponent) throw "exponent out of the planned range";
+    if (closed[e + kMaxExponent]) return;
+    closed[e + kMaxExponent] = true;
+    if (e < low) low = e;
+    if (e > high) high = e;
+    const int magnitude = e < 0 ? -e : e, sign = e < 0 ? -1 : 1;
+    if (magnitude > 1) {
+      add(sign * (magnitude / 2));
+      add(sign * (magnitude - magnitude / 2));
+    }
+  }
+  constexpr bool has(int e) const { return closed[e + kMaxExponent]; }
+};
+
+template <std::size_t N>
+constexpr PowerPlan planFor(const std::array<int, N>& exponents) {
+  PowerPlan plan;
+  plan.add(0);
+  for (int e : exponents) plan.add(e);
+  return plan;
+}
+
+// The powers of one base named by a plan, indexed by exponent - plan.low.
+template <const PowerPlan& Plan>
+struct Powers {
+  std::array<double, Plan.high - Plan.low + 1> p{};
+
+  constexpr double operator[](int e) const { return p[e - Plan.low]; }
+
+  explicit Powers(double base) {
+    at(0) = 1.0;
+    if constexpr (Plan.has(1)) at(1) = base;
+    if constexpr (Plan.low < 0) at(-1) = 1.0 / base;
+    fill(std::make_index_sequence<Plan.high + 1>{}, 1);
+    fill(std::make_index_sequence<-Plan.low + 1>{}, -1);
+  }
+
+ private:
+  double& at(int e) { return p[e - Plan.low]; }
+
+  template <int E>
+  void form() {
+    constexpr int magnitude = E < 0 ? -E : E;
+    if constexpr (magnitude > 1 && Plan.has(E)) {
+      constexpr int sign = E < 0 ? -1 : 1;
+      at(E) = at(sign * (magnitude / 2)) * at(sign * (magnitude - magnitude / 2));
+    }
+  }
+  template <std::size_t... K>
+  void fill(std::index_sequence<K...>, int sign) {
+    if (sign > 0) {
+      (form<static_cast<int>(K)>(), ...);
+    } else {
+      (form<-static_cast<int>(K)>(), ...);
+    }
+  }
+};
+
+template <class Table>
+constexpr std::array<int, Table::rowCount> column(const int* values) {
+  std::array<int, Table::rowCount> out{};
+  for (int k = 0; k < Table::rowCount; ++k) out[k] = values ? values[k] : 0;
+  return out;
+}
+
+template <class Table>
+struct Plans {
+  static constexpr auto I = column<Table>(Table::I);
+  static constexpr auto J = column<Table>(Table::J);
+  static constexpr PowerPlan x = planFor(I);
+  static constexpr PowerPlan y = planFor(J);
+};
+
+// x^e by repeated squaring: exact for a zero base (0^0 = 1, 0^-k = inf).
+constexpr double power(double x, int e) {
+  if (e < 0) return 1.0 / power(x, -e);
+  double result = 1.0, square = x;
+  for (; e > 0; e >>= 1) {
+    if (e & 1) result *= square;
+    square *= square;
+  }
+  return result;
+}
+
+}  // namespace detail
+
+// The sums `need` asks for, of Table at (x, y).
+template <class Table, unsigned need>
+Sums evaluate(double x, double y) {
+  using P = detail::Plans<Table>;
+  Sums r;
+  if (x == 0.0 || y == 0.0) {
+    // Exact route: each sum formed with its own exponents, skipping zero factors.
+    for (int k = 0; k < Table::rowCount; ++k) {
+      const double n = Table::n[k];
+      const int i = P::I[k], j = P::J[k];
+      auto term = [&](double factor, int di, int dj) {
+        return factor == 0 ? 0.0 : n * factor * detail::power(x, i - di) * detail::power(y, j - dj);
+      };
+      if constexpr (need & S) r.s += term(1, 0, 0);
+      if constexpr (need & SX) r.sx += term(i, 1, 0);
+      if constexpr (need & SXX) r.sxx += term(double(i) * (i - 1), 2, 0);
+      if constexpr (need & SY) r.sy += term(j, 0, 1);
+      if constexpr (need & SYY) r.syy += term(double(j) * (j - 1), 0, 2);
+      if constexpr (need & SXY) r.sxy += term(double(i) * j, 1, 1);
+    }
+    return r;
+  }
+  const detail::Powers<P::x> px(x);
+  const detail::Powers<P::y> py(y);
+  [&]<std::size_t... K>(std::index_sequence<K...>) {
+    auto row = [&]<std::size_t k>(std::integral_constant<std::size_t, k>) {
+      constexpr int i = P::I[k], j = P::J[k];
+      const double t = Table::n[k] * px[i] * py[j];
+      if constexpr (need & S) r.s += t;
+      if constexpr ((need & SX) && i != 0) r.sx += i * t;
+      if constexpr ((need & SXX) && i != 0 && i != 1) r.sxx += double(i * (i - 1)) * t;
+      if constexpr ((need & SY) && j != 0) r.sy += j * t;
+      if constexpr ((need & SYY) && j != 0 && j != 1) r.syy += double(j * (j - 1)) * t;
+      if constexpr ((need & SXY) && i != 0 && j != 0) r.sxy += double(i * j) * t;
+    };
+    (row(std::integral_constant<std::size_t, K>{}), ...);
+  }
+  (std::make_index_sequence<Table::rowCount>{});
+  if constexpr (need & (SX | SXX | SXY)) {
+    const double invX = 1.0 / x;
+    r.sx *= invX;
+    r.sxx *= invX * invX;
+    r.sxy *= invX;
+  }
+  if constexpr (need & (SY | SYY | SXY)) {
+    const double invY = 1.0 / y;
+    r.sy *= invY;
+    r.syy *= invY * invY;
+    r.sxy *= invY;
+  }
+  return r;
+}
+
+}  // namespace vlm::kernels

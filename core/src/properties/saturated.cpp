@@ -1,0 +1,168 @@
+#include "properties/saturated.hpp"
+
+#include <algorithm>
+
+#include "constants.hpp"
+#include "properties/boundaries.hpp"
+#include "properties/single_phase.hpp"
+#include "properties/transport.hpp"
+#include "region1.hpp"
+#include "region2.hpp"
+#include "region3.hpp"
+
+namespace vlm::props {
+namespace {
+
+using namespace constants;
+
+bool saturationRange(double t) { return t >= Ttriple && t <= Tcritical; }
+bool wetRange(double t, double x) { return saturationRange(t) && x >= 0.0 && x <= 1.0; }
+
+constexpr int kSaturationBand = 4;
+
+using PT = double (*)(double, double);
+constexpr PT kWater[] = {region1::v, region1::u, region1::s, region1::h, region1::cp, region1::cv, region1::w};
+constexpr PT kSteam[] = {region2::v, region2::u, region2::s, region2::h, region2::cp, region2::cv, region2::w};
+constexpr PT kRegion3[] = {nullptr, region3::u, region3::s, region3::h, region3::cp, region3::cv, region3::w};
+
+// One phase at one saturation temperature.  Up to 623.15 K the phase comes from region 1
+// or 2 at the saturation pressure; above it from region 3, where the start density of the
+// solver alone selects the phase.  The pressure and density are found once per call and
+// shared by its parts: the values are those of the parts computed one after another.
+class SaturatedPoint {
+ public:
+  SaturatedPoint(const Config& c, Phase phase, double t) : c_(c), phase_(phase), t_(t) {}
+
+  Result caloric(Caloric q) {
+    if (!havePressure_) {
+      pressure_ = saturationPressureUnchecked(t_);
+      havePressure_ = true;
+    }
+    if (pressure_.failed()) return pressure_;
+    const int k = static_cast<int>(q);
+    if (t_ <= T13) return finite((phase_ == Phase::Water ? kWater : kSteam)[k](pressure_.value, t_));
+    if (!haveDensity_) {
+      const double r0 = phase_ == Phase::Water ? c_.initWaterDensity : c_.initSteamDensity;
+      density_ = region3Density(c_, pressure_.value, t_, r0);
+      haveDensity_ = true;
+    }
+    if (density_.failed()) return density_;
+    return finite(q == Caloric::V ? 1.0 / density_.value : kRegion3[k](density_.value, t_));
+  }
+
+  // A transport property of (density, t) at the density of the phase.
+  Result ofDensity(Result (*f)(const Config&, double, double)) {
+    const Result v = caloric(Caloric::V);
+    if (v.failed()) return v;
+    return f(c_, 1.0 / v.value, t_);
+  }
+
+  Result quantity(Quantity q) {
+    switch (q) {
+      case Quantity::Conductivity:
+        return ofDensity(conductivityRT);
+      case Quantity::Viscosity:
+        return ofDensity(viscosityRT);
+      case Quantity::Prandtl: {
+        const Result eta = ofDensity(viscosityRT);
+        if (eta.failed()) return eta;
+        const Result cp = caloric(Caloric::CP);
+        if (cp.failed()) return cp;
+        const Result lambda = ofDensity(conductivityRT);
+        if (lambda.failed()) return lambda;
+        return finite(cp.value * eta.value / lambda.value);
+      }
+      case Quantity::KinematicViscosity: {
+        const Result eta = ofDensity(viscosityRT);
+        if (eta.failed()) return eta;
+        const Result v = caloric(Caloric::V);
+        if (v.failed()) return v;
+        return finite(v.value * eta.value);
+      }
+      case Quantity::Isentropic: {
+        const Result w = caloric(Caloric::W);
+        if (w.failed()) return w;
+        const Result v = caloric(Caloric::V);
+        if (v.failed()) return v;
+        const Result ps = saturationPressure(c_, t_);
+        if (ps.failed()) return ps;
+        return finite(w.value * w.value / (ps.value * v.value));
+      }
+      default:
+        return caloric(static_cast<Caloric>(q));
+    }
+  }
+
+ private:
+  const Config& c_;
+  Phase phase_;
+  double t_;
+  bool havePressure_ = false, haveDensity_ = false;
+  Result pressure_{0, kNoError}, density_{0, kNoError};
+};
+
+bool isCaloric(Quantity q) { return q <= Quantity::W; }
+
+// A quantity at a single-phase (p, t) state.
+Result single(const Config& c, int area, Quantity q, double p, double t) {
+  switch (q) {
+    case Quantity::Conductivity:
+      return conductivityPT(c, p, t);
+    case Quantity::Viscosity:
+      return viscosityPT(c, p, t);
+    case Quantity::Prandtl:
+      return prandtlPT(c, p, t);
+    case Quantity::KinematicViscosity:
+      return kinematicViscosityPT(c, p, t);
+    case Quantity::Isentropic:
+      return isentropicExponentPT(c, p, t);
+    default:
+      return caloricIn(c, area, static_cast<Caloric>(q), p, t);
+  }
+}
+
+}  // namespace
+
+Result saturated(const Config& c, Phase phase, Quantity q, double t) {
+  if (c.checkRange && !saturationRange(t)) return failure(kOutOfRange);
+  return SaturatedPoint(c, phase, t).quantity(q);
+}
+
+Result vaporizationHeat(const Config& c, double t) {
+  if (c.checkRange && !saturationRange(t)) return failure(kOutOfRange);
+  const Result steam = saturated(c, Phase::Steam, Quantity::H, t);
+  if (steam.failed()) return steam;
+  const Result water = saturated(c, Phase::Water, Quantity::H, t);
+  if (water.failed()) return water;
+  return finite(steam.value - water.value);
+}
+
+Result wet(const Config& c, Quantity q, double t, double x) {
+  if (c.checkRange && !wetRange(t, x)) return failure(kOutOfRange);
+  const Result dry = saturated(c, Phase::Steam, q, t);
+  if (dry.failed()) return dry;
+  const Result boiling = saturated(c, Phase::Water, q, t);
+  if (boiling.failed()) return boiling;
+  return finite((1.0 - x) * boiling.value + x * dry.value);
+}
+
+Result wetOrSingle(const Config& c, Quantity q, double p, double t, double x) {
+  const Outcome<int> area = regionWithBand(c, p, t);
+  if (area.failed()) return failure(area);
+  if (area.value == kSaturationBand) return wet(c, q, t, x);
+  return single(c, isCaloric(q) ? area.value : 0, q, p, t);
+}
+
+// Where the saturated pair coincides the division leaves a non-finite value: code 1.
+Result dryness(const Config& c, Quantity q, double t, double value) {
+  const Result boiling = saturated(c, Phase::Water, q, t);
+  if (boiling.failed()) return boiling;
+  const Result dry = saturated(c, Phase::Steam, q, t);
+  if (dry.failed()) return dry;
+  if (c.checkRange && !(value >= std::min(boiling.value, dry.value) && value <= std::max(boiling.value, dry.value))) {
+    return failure(kOutOfRange);
+  }
+  return finite((value - boiling.value) / (dry.value - boiling.value));
+}
+
+}  // namespace vlm::props

@@ -1,0 +1,156 @@
+#include "properties/single_phase.hpp"
+
+#include <cmath>
+
+#include "constants.hpp"
+#include "properties/boundaries.hpp"
+#include "region1.hpp"
+#include "region2.hpp"
+#include "region3.hpp"
+#include "region5.hpp"
+
+namespace vlm::props {
+namespace {
+
+using namespace constants;
+
+// The range both region functions refuse with code 2 while checking is on.  The tests run
+// in this order; each is written so that a NaN fails it.
+bool insideGeneralRange(double p, double t) {
+  if (!(t >= Ttriple)) return false;
+  if (t > T5 && p > p5Max) return false;
+  if (!(p >= pMin)) return false;
+  if (p > pMax) return false;
+  if (t > Tmax) return false;
+  return true;
+}
+
+using PT = double (*)(double, double);
+// The equations of regions 1, 2 and 5 in the order of Caloric, and region 3's of (r, t).
+constexpr PT kRegion1[] = {region1::v, region1::u, region1::s, region1::h, region1::cp, region1::cv, region1::w};
+constexpr PT kRegion2[] = {region2::v, region2::u, region2::s, region2::h, region2::cp, region2::cv, region2::w};
+constexpr PT kRegion5[] = {region5::v, region5::u, region5::s, region5::h, region5::cp, region5::cv, region5::w};
+constexpr PT kRegion3[] = {nullptr, region3::u, region3::s, region3::h, region3::cp, region3::cv, region3::w};
+
+Result atDensity(Caloric q, double r, double t) {
+  if (q == Caloric::V) return finite(1.0 / r);
+  return finite(kRegion3[static_cast<int>(q)](r, t));
+}
+
+}  // namespace
+
+Outcome<int> region(const Config& c, double p, double t) {
+  if (c.checkRange && !insideGeneralRange(p, t)) return {-1, kOutOfRange};
+  if (t > T5) return {5, kNoError};
+  if (t > T25) return {2, kNoError};
+  if (t <= T13) {
+    const Result ps = saturationPressureUnchecked(t);
+    if (ps.failed()) return {-1, ps.code};
+    return {p > ps.value ? 1 : 2, kNoError};
+  }
+  if (p < p23Min) return {2, kNoError};
+  const Result p23 = b23PressureUnchecked(t);
+  if (p23.failed()) return {-1, p23.code};
+  return {p >= p23.value ? 3 : 2, kNoError};
+}
+
+Outcome<int> regionWithBand(const Config& c, double p, double t) {
+  if (c.checkRange && !insideGeneralRange(p, t)) return {-1, kOutOfRange};
+  if (t > T5) return {5, kNoError};
+  if (t > T25) return {2, kNoError};
+  if (p < pCritical) {
+    const Result ts = saturationTemperatureUnchecked(p);
+    if (ts.failed()) return {-1, ts.code};
+    if (std::fabs(ts.value - t) < c.deltaTs) return {4, kNoError};
+    if (t <= T13) return {t < ts.value ? 1 : 2, kNoError};
+    const Result p23 = b23PressureUnchecked(t);
+    if (p23.failed()) return {-1, p23.code};
+    return {p > p23.value ? 3 : 2, kNoError};
+  }
+  if (t <= T13) return {1, kNoError};
+  const Result t23 = b23TemperatureUnchecked(p);
+  if (t23.failed()) return {-1, t23.code};
+  return {t < t23.value ? 3 : 2, kNoError};
+}
+
+// Plain Newton iteration on the pressure residual at constant t, from r0.  It stops as soon
+// as the residual is within the tolerance (possibly at r0 itself), after at most the
+// iteration cap, or at the first evaluation that is not finite.  Each step takes the
+// pressure and its slope from one evaluation of the equation.
+Result region3Density(const Config& c, double p, double t, double r0) {
+  double r = r0;
+  auto at = region3::pressureAndSlope(r, t);
+  double residual = at.p - p;
+  if (!std::isfinite(residual)) return failure(kFloatFault);
+  for (int k = 0; k < c.maxIteration && std::fabs(residual) > c.deltaPressure; ++k) {
+    const double slope = at.dpdr;
+    r -= residual / slope;
+    at = region3::pressureAndSlope(r, t);
+    residual = at.p - p;
+    if (!std::isfinite(slope) || !std::isfinite(r) || !std::isfinite(residual)) return failure(kFloatFault);
+  }
+  if (std::fabs(residual) <= c.deltaPressure) return finite(r);
+  return failure(kNoRoot);
+}
+
+// Above the critical pressure, and below the saturation temperature, the solve starts from
+// the liquid side; on or above the saturation temperature from the vapour side.
+Result region3Density(const Config& c, double p, double t) {
+  double r0 = c.initWaterDensity;
+  if (!(p > pCritical)) {
+    const Result ts = saturationTemperatureUnchecked(p);
+    if (ts.failed()) return ts;
+    if (!(t < ts.value)) r0 = c.initSteamDensity;
+  }
+  return region3Density(c, p, t, r0);
+}
+
+Result caloricIn(const Config& c, int area, Caloric q, double p, double t) {
+  const int k = static_cast<int>(q);
+  switch (area) {
+    case 1:
+      return finite(kRegion1[k](p, t));
+    case 2:
+      return finite(kRegion2[k](p, t));
+    case 5:
+      return finite(kRegion5[k](p, t));
+    case 3: {
+      const Result r = region3Density(c, p, t);
+      return r.failed() ? r : atDensity(q, r.value, t);
+    }
+    default:
+      return failure(kUnknownRegion);
+  }
+}
+
+Result caloric(const Config& c, Caloric q, double p, double t) {
+  const Outcome<int> area = region(c, p, t);
+  if (area.failed()) return failure(area);
+  return caloricIn(c, area.value, q, p, t);
+}
+
+Outcome<int> PointPT::area() {
+  if (!haveArea_) {
+    area_ = region(c_, p_, t_);
+    haveArea_ = true;
+  }
+  return area_;
+}
+
+Result PointPT::region3Density() {
+  if (!haveDensity_) {
+    density_ = props::region3Density(c_, p_, t_);
+    haveDensity_ = true;
+  }
+  return density_;
+}
+
+Result PointPT::caloric(Caloric q) {
+  const Outcome<int> a = area();
+  if (a.failed()) return failure(a);
+  if (a.value != 3) return caloricIn(c_, a.value, q, p_, t_);
+  const Result r = region3Density();
+  return r.failed() ? r : atDensity(q, r.value, t_);
+}
+
+}  // namespace vlm::props

@@ -1,0 +1,47 @@
+// Single-phase states from (p, T): the region choice, the region 3 density solver and the
+// caloric properties of each region and of the region a point lies in.
+#pragma once
+
+#include "caloric.hpp"
+#include "properties/outcome.hpp"
+
+namespace vlm::props {
+
+// The region of (p, t): 1, 2, 3 or 5, with the general range refused while checking is on.
+// `regionWithBand` also answers 4 within deltaTs of the saturation temperature.
+Outcome<int> region(const Config& c, double p, double t);
+Outcome<int> regionWithBand(const Config& c, double p, double t);
+
+// Region 3: the density at (p, t) by Newton's method from r0, or from the start density the
+// settings give for the side of the saturation line t is on.
+Result region3Density(const Config& c, double p, double t, double r0);
+Result region3Density(const Config& c, double p, double t);
+
+// A caloric property at (p, t) by the equations of `area` (code 4 for any other area); in
+// region 3 at the solved density.
+Result caloricIn(const Config& c, int area, Caloric q, double p, double t);
+
+// A caloric property at (p, t) in the region the point lies in.
+Result caloric(const Config& c, Caloric q, double p, double t);
+
+// One (p, t) state whose region and, in region 3, density are found once and shared by
+// every property asked of it: the values are those of the separate calls, in the same order.
+class PointPT {
+ public:
+  PointPT(const Config& c, double p, double t) : c_(c), p_(p), t_(t) {}
+
+  Outcome<int> area();
+  Result caloric(Caloric q);
+  Result volume() { return caloric(Caloric::V); }
+
+ private:
+  Result region3Density();
+
+  const Config& c_;
+  double p_, t_;
+  bool haveArea_ = false, haveDensity_ = false;
+  Outcome<int> area_{0, kNoError};
+  Result density_{0, kNoError};
+};
+
+}  // namespace vlm::props

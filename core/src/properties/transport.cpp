@@ -1,0 +1,105 @@
+#include "properties/transport.hpp"
+
+#include "constants.hpp"
+#include "properties/single_phase.hpp"
+#include "transport_equations.hpp"
+
+namespace vlm::props {
+namespace {
+
+using namespace constants;
+
+constexpr double T500C = 773.15, T650C = 923.15;
+constexpr double TviscosityMax = 1173.15;  // upper limit of the viscosity equation, K
+
+// Inclusive limits; NaN fails.
+bool between(double x, double lo, double hi) { return x >= lo && x <= hi; }
+
+bool conductivityRange(double p, double t) {
+  if (!between(t, Ttriple, T5) || !between(p, pMin, pMax)) return false;
+  if (t > T500C && p > 70.0 * MPa) return false;
+  if (t > T650C && p > 40.0 * MPa) return false;
+  return true;
+}
+
+bool viscosityRange(double p, double t) { return between(t, Ttriple, T5) && between(p, pMin, pMax); }
+
+// A (density, t) property at the density of the state.
+Result atStateDensity(Result (*ofDensity)(const Config&, double, double), const Config& c, PointPT& point, double t) {
+  const Result v = point.volume();
+  if (v.failed()) return v;
+  return ofDensity(c, 1.0 / v.value, t);
+}
+
+}  // namespace
+
+Result conductivityRT(const Config& c, double r, double t) {
+  if (c.checkRange && !between(t, Ttriple, T5)) return failure(kOutOfRange);
+  return finite(transport::thermalConductivity(r, t));
+}
+
+Result viscosityRT(const Config& c, double r, double t) {
+  if (c.checkRange && !between(t, Ttriple, TviscosityMax)) return failure(kOutOfRange);
+  return finite(transport::dynamicViscosity(r, t));
+}
+
+Result surfaceTension(const Config& c, double t) {
+  if (c.checkRange && !between(t, Ttriple, Tcritical)) return failure(kOutOfRange);
+  return finite(transport::surfaceTension(t));
+}
+
+namespace {
+
+Result conductivity(const Config& c, PointPT& point, double p, double t) {
+  if (c.checkRange && !conductivityRange(p, t)) return failure(kOutOfRange);
+  return atStateDensity(conductivityRT, c, point, t);
+}
+
+Result viscosity(const Config& c, PointPT& point, double p, double t) {
+  if (c.checkRange && !viscosityRange(p, t)) return failure(kOutOfRange);
+  return atStateDensity(viscosityRT, c, point, t);
+}
+
+}  // namespace
+
+Result conductivityPT(const Config& c, double p, double t) {
+  PointPT point(c, p, t);
+  return conductivity(c, point, p, t);
+}
+
+Result viscosityPT(const Config& c, double p, double t) {
+  PointPT point(c, p, t);
+  return viscosity(c, point, p, t);
+}
+
+// The parts in the order they were always called, the state's region and density found once.
+Result prandtlPT(const Config& c, double p, double t) {
+  PointPT point(c, p, t);
+  const Result eta = viscosity(c, point, p, t);
+  if (eta.failed()) return eta;
+  const Result cp = point.caloric(Caloric::CP);
+  if (cp.failed()) return cp;
+  const Result lambda = conductivity(c, point, p, t);
+  if (lambda.failed()) return lambda;
+  return finite(cp.value * eta.value / lambda.value);
+}
+
+Result kinematicViscosityPT(const Config& c, double p, double t) {
+  PointPT point(c, p, t);
+  const Result eta = viscosity(c, point, p, t);
+  if (eta.failed()) return eta;
+  const Result v = point.volume();
+  if (v.failed()) return v;
+  return finite(v.value * eta.value);
+}
+
+Result isentropicExponentPT(const Config& c, double p, double t) {
+  PointPT point(c, p, t);
+  const Result w = point.caloric(Caloric::W);
+  if (w.failed()) return w;
+  const Result v = point.volume();
+  if (v.failed()) return v;
+  return finite(w.value * w.value / (v.value * p));
+}
+
+}  // namespace vlm::props
