@@ -24,7 +24,9 @@ while(described)
 endwhile()
 
 set(programs vlmcore5 vlmcalc vlmprop vlmmcad)
-install(TARGETS ${programs} RUNTIME DESTINATION . LIBRARY DESTINATION .)
+# The linker's import libraries are not installed: the one mingw callers need is below.
+install(TARGETS ${programs} RUNTIME DESTINATION . LIBRARY DESTINATION .
+        ARCHIVE DESTINATION lib COMPONENT unused EXCLUDE_FROM_ALL)
 install(FILES ${public_headers} DESTINATION include)
 
 # The import library for mingw and the module-definition file from which another linker's
