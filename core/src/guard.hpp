@@ -8,34 +8,68 @@
 // result that is not finite ends the call with code 1 and -1.
 #pragma once
 
+#include <cmath>
+
+#include "fp_environment.hpp"
 #include "properties/outcome.hpp"
 #include "state.hpp"
 
 namespace vlm::frame {
 
 // The settings as they stand now, for one computation.
-Config currentSettings();
+inline Config currentSettings() {
+  const Settings& s = settings();
+  constexpr auto relaxed = std::memory_order_relaxed;
+  return {s.checkRange.load(relaxed),       s.maxIteration.load(relaxed),     s.deltaPressure.load(relaxed),
+          s.initWaterDensity.load(relaxed), s.initSteamDensity.load(relaxed), s.deltaTs.load(relaxed)};
+}
 
-// A computation: returns its value and status from the settings it is given.
-template <class T>
-struct Body {
-  Outcome<T> (*call)(const void*, const Config&);
-  const void* context;
-  template <class F>
-  explicit Body(const F& f)
-      : call([](const void* c, const Config& cfg) { return (*static_cast<const F*>(c))(cfg); }), context(&f) {}
+// Runs `f(settings)` in the guard: its value and status, or code 1 where the caller's
+// unmasked trap would have fired, where the computation threw, or where a value it
+// reported as good is not finite.
+template <class F>
+auto guarded(const F& f, const Config& c) -> decltype(f(c)) {
+  using T = decltype(f(c).value);
+  decltype(f(c)) r{T(-1), kFloatFault};
+  {
+    FpEnvironment environment;
+    try {
+      r = f(c);
+    } catch (...) {
+      r = {T(-1), kFloatFault};
+    }
+    if (environment.callerWouldHaveTrapped()) r = {T(-1), kFloatFault};
+  }
+  if (r.code == kNoError && !std::isfinite(static_cast<double>(r.value))) r = {T(-1), kFloatFault};
+  return r;
+}
+
+#if defined(VLM_PER_CALL_CONTEXT)
+// A build of the exports for bindings that call them from many threads with settings of
+// their own (the Python module compiles its own copy this way): while a context is set
+// on a thread, the exports there compute with its settings and leave their status in it,
+// and neither read nor write anything process-wide.
+struct CallContext {
+  Config config;
+  int code = kNoError;
 };
-
-// Runs `body` in the guard with the given settings; the status comes back with the value.
-Outcome<double> guarded(Body<double> body, const Config& c);
-Outcome<int> guarded(Body<int> body, const Config& c);
+inline thread_local CallContext* callContext = nullptr;
+#endif
 
 // An export: the computation in the guard with the current settings, its status published.
 template <class F>
 auto run(const F& f) {
-  using T = decltype(f(Config{}).value);
-  const Outcome<T> r = guarded(Body<T>(f), currentSettings());
+#if defined(VLM_PER_CALL_CONTEXT)
+  if (CallContext* context = callContext) {
+    const auto r = guarded(f, context->config);
+    context->code = r.code;
+    using T = decltype(r.value);
+    return r.failed() ? T(-1) : r.value;
+  }
+#endif
+  const auto r = guarded(f, currentSettings());
   setLastError(r.code);
+  using T = decltype(r.value);
   return r.failed() ? T(-1) : r.value;
 }
 

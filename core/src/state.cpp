@@ -2,9 +2,7 @@
 
 namespace vlm {
 
-Settings& settings() {
-  static Settings instance;
-  return instance;
-}
+// Constant-initialized: there when the library is loaded, before any constructor runs.
+constinit Settings processSettings;
 
 }  // namespace vlm

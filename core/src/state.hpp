@@ -18,7 +18,8 @@ struct Settings {
   std::atomic<int> lastError{kNoError};
 };
 
-Settings& settings();
+extern constinit Settings processSettings;
+inline Settings& settings() { return processSettings; }
 
 inline int lastError() { return settings().lastError.load(std::memory_order_relaxed); }
 inline void setLastError(int code) { settings().lastError.store(code, std::memory_order_relaxed); }

@@ -99,4 +99,39 @@ TEST_F(Guard, SuccessAfterFailureResetsTheCode) {
   EXPECT_EQ(vlmGETLASTERROR(), 0);
 }
 
+// A caller's sticky flags stay as they were, raised or not, whatever the call raises.
+TEST_F(Guard, CallerStickyFlagsSurviveTheCall) {
+  for (int flags : {0, FE_INEXACT | FE_UNDERFLOW, FE_ALL_EXCEPT & ~FE_INVALID}) {
+    std::feclearexcept(FE_ALL_EXCEPT);
+    std::feraiseexcept(flags);
+    const Environment before = current();
+    EXPECT_NEAR(vlmHPT(3e6, 300.0), 115331.273, 0.001);
+    EXPECT_EQ(vlmH1PT(3e6, 0.0), -1.0);  // raises divide-by-zero and invalid inside
+    EXPECT_TRUE(current() == before) << "flags " << flags;
+  }
+}
+
+// Whatever rounding mode and (32-bit) x87 precision the caller set, the library computes
+// with round-to-nearest and double precision, and gives the caller its modes back.
+TEST_F(Guard, CallerModesDoNotChangeResults) {
+  const double h = vlmHPT(3e6, 300.0), k = vlmPRANDTLEPT(25e6, 650.0);
+  for (int mode : {FE_UPWARD, FE_DOWNWARD, FE_TOWARDZERO}) {
+    std::fesetround(mode);
+    const Environment before = current();
+    EXPECT_EQ(vlmHPT(3e6, 300.0), h);
+    EXPECT_EQ(vlmPRANDTLEPT(25e6, 650.0), k);
+    EXPECT_TRUE(current() == before);
+    std::fesetround(FE_TONEAREST);
+  }
+#if defined(_WIN32) && defined(__i386__)
+  // Graphics libraries switch the x87 unit to 24-bit precision.
+  const unsigned int saved = _controlfp(0, 0);
+  _controlfp(_PC_24, _MCW_PC);
+  const Environment before = current();
+  EXPECT_EQ(vlmHPT(3e6, 300.0), h);
+  EXPECT_TRUE(current() == before);
+  _controlfp(saved, _MCW_PC);
+#endif
+}
+
 }  // namespace

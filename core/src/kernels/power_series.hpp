@@ -5,8 +5,9 @@
 // The powers of x and y are formed once per call by multiplication, each from two powers
 // already formed (about log2 of the largest exponent deep), and only those the table uses
 // are kept: the compiler sees every exponent and every row as a constant and unrolls the
-// whole evaluation.  Each derivative sum is the plain sum weighted by its exponent factors
-// and divided once by the base, so all sums share one product per row.  A zero base takes
+// whole evaluation.  Rows sharing an x exponent are summed as one polynomial in y first
+// (with the y-derivative factors in their constants), then each such group is weighted by
+// its power of x; a derivative sum is divided once by the base at the end.  A zero base takes
 // the exact route, where a term whose exponent factor is zero is not formed at all (its
 // power might be infinite).
 #pragma once
@@ -110,13 +111,46 @@ constexpr std::array<int, Table::rowCount> column(const int* values) {
   return out;
 }
 
+// The distinct x exponents of a table, in order of first appearance, and which of them
+// each row has.
+template <std::size_t N>
+struct Groups {
+  std::array<int, N> exponent{};
+  std::array<int, N> ofRow{};
+  int count = 0;
+};
+template <std::size_t N>
+constexpr Groups<N> groupsOf(const std::array<int, N>& I) {
+  Groups<N> g;
+  for (std::size_t k = 0; k < N; ++k) {
+    int found = -1;
+    for (int m = 0; m < g.count; ++m) {
+      if (g.exponent[m] == I[k]) found = m;
+    }
+    if (found < 0) {
+      found = g.count++;
+      g.exponent[found] = I[k];
+    }
+    g.ofRow[k] = found;
+  }
+  return g;
+}
+
 template <class Table>
 struct Plans {
   static constexpr auto I = column<Table>(Table::I);
   static constexpr auto J = column<Table>(Table::J);
   static constexpr PowerPlan x = planFor(I);
   static constexpr PowerPlan y = planFor(J);
+  static constexpr auto groups = groupsOf(I);
 };
+
+// j (j - 1) ... (j - order + 1): the factor a y-derivative of that order brings down.
+constexpr double falling(int j, int order) {
+  double f = 1;
+  for (int m = 0; m < order; ++m) f *= j - m;
+  return f;
+}
 
 // x^e by repeated squaring: exact for a zero base (0^0 = 1, 0^-k = inf).
 constexpr double power(double x, int e) {
@@ -155,20 +189,38 @@ Sums evaluate(double x, double y) {
   }
   const detail::Powers<P::x> px(x);
   const detail::Powers<P::y> py(y);
+  // Rows with the same x exponent first share a polynomial in y, one per order of y
+  // derivative asked for (y^J weighted by J, J (J - 1), ...); the x side then takes each
+  // group once.
+  constexpr auto& G = P::groups;
+  constexpr bool order0 = need & (S | SX | SXX), order1 = need & (SY | SXY), order2 = need & SYY;
+  double q0[G.count] = {}, q1[G.count] = {}, q2[G.count] = {};
   [&]<std::size_t... K>(std::index_sequence<K...>) {
     auto row = [&]<std::size_t k>(std::integral_constant<std::size_t, k>) {
-      constexpr int i = P::I[k], j = P::J[k];
-      const double t = Table::n[k] * px[i] * py[j];
-      if constexpr (need & S) r.s += t;
-      if constexpr ((need & SX) && i != 0) r.sx += i * t;
-      if constexpr ((need & SXX) && i != 0 && i != 1) r.sxx += double(i * (i - 1)) * t;
-      if constexpr ((need & SY) && j != 0) r.sy += j * t;
-      if constexpr ((need & SYY) && j != 0 && j != 1) r.syy += double(j * (j - 1)) * t;
-      if constexpr ((need & SXY) && i != 0 && j != 0) r.sxy += double(i * j) * t;
+      constexpr int j = P::J[k], g = G.ofRow[k];
+      constexpr double n = Table::n[k];
+      const double yj = py[j];
+      if constexpr (order0) q0[g] += n * yj;
+      if constexpr (order1 && j != 0) q1[g] += (n * j) * yj;
+      if constexpr (order2 && j != 0 && j != 1) q2[g] += (n * detail::falling(j, 2)) * yj;
     };
     (row(std::integral_constant<std::size_t, K>{}), ...);
   }
   (std::make_index_sequence<Table::rowCount>{});
+  [&]<std::size_t... M>(std::index_sequence<M...>) {
+    auto group = [&]<std::size_t m>(std::integral_constant<std::size_t, m>) {
+      constexpr int i = G.exponent[m];
+      const double xi = px[i];
+      if constexpr (need & S) r.s += xi * q0[m];
+      if constexpr ((need & SX) && i != 0) r.sx += i * xi * q0[m];
+      if constexpr ((need & SXX) && i != 0 && i != 1) r.sxx += detail::falling(i, 2) * xi * q0[m];
+      if constexpr (need & SY) r.sy += xi * q1[m];
+      if constexpr (need & SYY) r.syy += xi * q2[m];
+      if constexpr ((need & SXY) && i != 0) r.sxy += i * xi * q1[m];
+    };
+    (group(std::integral_constant<std::size_t, M>{}), ...);
+  }
+  (std::make_index_sequence<G.count>{});
   if constexpr (need & (SX | SXX | SXY)) {
     const double invX = 1.0 / x;
     r.sx *= invX;
