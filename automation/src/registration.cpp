@@ -1,9 +1,11 @@
 // Self-registration of the automation server: DllRegisterServer and DllUnregisterServer.
 //
 // Registration writes the type library, the class and ProgID keys (under HKEY_CLASSES_ROOT)
-// and marks the class safe for scripting and for initialisation.  Unregistration removes the
-// type library and, so that an uninstall leaves nothing behind, the class and ProgID keys
-// with the category marks below the class key.  The two category descriptions stay: they
+// and marks the class safe for scripting and for initialisation.  Unregistration removes
+// this build's part of the type library registration and, so that an uninstall leaves
+// nothing behind, the class key with the category marks below it, and the ProgID once no
+// build of the class is registered in either registry view (the 32-bit and the 64-bit build
+// may be registered side by side).  The two category descriptions stay: they
 // are the platform's own categories, which other classes are registered under too.
 #include <comcat.h>
 #include <objbase.h>
@@ -134,16 +136,19 @@ std::vector<std::wstring> subkeys(HKEY key) {
   return names;
 }
 
-bool hasSubkey(HKEY key, const wchar_t* name) {
-  HKEY sub = nullptr;
-  if (RegOpenKeyExW(key, name, 0, KEY_READ, &sub) != ERROR_SUCCESS) return false;
-  RegCloseKey(sub);
-  return true;
+// The platform part of a type library registration that this build writes and removes.
+// On 64-bit Windows both builds may be registered at once, and the TypeLib key is shared
+// between the two registry views: each build owns only its own part.
+constexpr const wchar_t* kPlatform = sizeof(void*) == 8 ? L"win64" : L"win32";
+
+// A locale entry of a type library version is a hexadecimal LCID; FLAGS and HELPDIR are not.
+bool isLocale(const std::wstring& name) {
+  return !name.empty() && name.find_first_not_of(L"0123456789abcdefABCDEF") == std::wstring::npos;
 }
 
-// Removes TypeLib\{LIBID} with every version and locale below it.  A locale entry that also
-// holds a 16-bit registration keeps that part and loses only its 32- and 64-bit parts; its
-// version key stays with it.
+// Removes this build's part of TypeLib\{LIBID}: the platform subkey of every version's locale
+// entries.  A locale entry left without any platform part goes, a version without locale
+// entries goes, and the library key goes when no version is left.
 bool removeTypeLibraryKey() {
   HKEY library = nullptr;
   const LSTATUS status = RegOpenKeyExW(HKEY_CLASSES_ROOT, kTypeLibKey, 0, KEY_READ | KEY_WRITE, &library);
@@ -155,18 +160,17 @@ bool removeTypeLibraryKey() {
     bool kept = false;
     if (RegOpenKeyExW(library, version.c_str(), 0, KEY_READ | KEY_WRITE, &versionKey) == ERROR_SUCCESS) {
       for (const std::wstring& entry : subkeys(versionKey)) {
+        if (!isLocale(entry)) continue;
         HKEY entryKey = nullptr;
         if (RegOpenKeyExW(versionKey, entry.c_str(), 0, KEY_READ | KEY_WRITE, &entryKey) != ERROR_SUCCESS) continue;
-        const bool win16 = hasSubkey(entryKey, L"win16");
-        const bool other = hasSubkey(entryKey, L"win32") || hasSubkey(entryKey, L"win64");
-        if (win16) {
-          kept = true;
-          ok = absentOrDone(RegDeleteTreeW(entryKey, L"win32")) && ok;
-          ok = absentOrDone(RegDeleteTreeW(entryKey, L"win64")) && ok;
-        }
+        ok = absentOrDone(RegDeleteTreeW(entryKey, kPlatform)) && ok;
+        const bool others = !subkeys(entryKey).empty();  // win16 or the other build's part
         RegCloseKey(entryKey);
-        // In a version that stays, a locale entry with only 32- or 64-bit parts goes.
-        if (!win16 && other) ok = absentOrDone(RegDeleteTreeW(versionKey, entry.c_str())) && ok;
+        if (others) {
+          kept = true;
+        } else {
+          ok = absentOrDone(RegDeleteTreeW(versionKey, entry.c_str())) && ok;
+        }
       }
       RegCloseKey(versionKey);
     }
@@ -210,8 +214,10 @@ HRESULT unregisterTypeLibrary() {
   ITypeLib* registered = registeredTypeLibrary();
   const bool removed = removeTypeLibraryKey();
   if (registered) {
-    if (ITypeLib* still = registeredTypeLibrary())
-      still->Release();
+    // The interfaces stay registered while any registration of the library does.
+    HKEY library = nullptr;
+    if (RegOpenKeyExW(HKEY_CLASSES_ROOT, kTypeLibKey, 0, KEY_READ, &library) == ERROR_SUCCESS)
+      RegCloseKey(library);
     else
       removeInterfaceKeys(registered);
     registered->Release();
@@ -219,9 +225,24 @@ HRESULT unregisterTypeLibrary() {
   return removed ? S_OK : SELFREG_E_TYPELIB;
 }
 
+// Whether the class is registered in the 32-bit or the 64-bit registry view (on 32-bit
+// Windows both name the one registry).
+bool classRegisteredInAnyView() {
+  for (REGSAM view : {REGSAM{KEY_WOW64_32KEY}, REGSAM{KEY_WOW64_64KEY}}) {
+    HKEY key = nullptr;
+    if (RegOpenKeyExW(HKEY_CLASSES_ROOT, kClassKey.c_str(), 0, KEY_READ | view, &key) == ERROR_SUCCESS) {
+      RegCloseKey(key);
+      return true;
+    }
+  }
+  return false;
+}
+
+// The class key is this view's own; the ProgID is shared by both views and goes only when
+// no build of the class is registered any more.
 HRESULT unregisterClass() {
-  const bool removed = absentOrDone(RegDeleteTreeW(HKEY_CLASSES_ROOT, kClassKey.c_str())) &&
-                       absentOrDone(RegDeleteTreeW(HKEY_CLASSES_ROOT, kProgId));
+  bool removed = absentOrDone(RegDeleteTreeW(HKEY_CLASSES_ROOT, kClassKey.c_str()));
+  if (removed && !classRegisteredInAnyView()) removed = absentOrDone(RegDeleteTreeW(HKEY_CLASSES_ROOT, kProgId));
   return removed ? S_OK : SELFREG_E_CLASS;
 }
 

@@ -538,6 +538,21 @@ TEST_F(Calculator, ConvertsArgumentsToTheDeclaredTypes) {
   vlmSETMAXITERATION(1000);
 }
 
+// Text becomes a number by the user's locale, as the platform converts it: under a locale
+// with a decimal comma (its own ctest entry runs this under German) "373,15" is 373.15 and
+// "373.15" is 37315.
+TEST_F(Calculator, ConvertsTextByTheUsersLocale) {
+  wchar_t decimal[8] = {};
+  GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, decimal, 8);
+  if (std::wstring(decimal) != L",") GTEST_SKIP() << "the user's locale has no decimal comma here";
+  VARIANT result;
+  ASSERT_EQ(call(1, {text(L"373,15")}, &result), S_OK);
+  EXPECT_EQ(V_R8(&result), vlmPST(373.15));
+  ASSERT_EQ(call(7, {text(L"373.15")}, &result), S_OK);  // vlmSETDELTATS answers what it stored
+  EXPECT_EQ(V_R8(&result), 37315.0);
+  vlmSETDELTATS(1.0);
+}
+
 // ---- the class factory and the unload rule ----------------------------------------------
 
 class Server : public Com {

@@ -14,6 +14,7 @@
 #include <QPainterPath>
 #include <QScreen>
 #include <QStyleOptionComboBox>
+#include <QStyleOptionFrame>
 #include <QTabBar>
 
 #include "dialog_units.hpp"
@@ -25,7 +26,7 @@ namespace vlm::calc::qt {
 namespace {
 
 // The window's client area and its argument controls, in dialog units, in tab order.
-constexpr int kWidth = 388;
+constexpr int kWidth = 506;
 constexpr int kHeight = 180;
 
 enum class Kind { GroupBox, Tabs, Label, Field, UpDown, UnitList };
@@ -35,32 +36,34 @@ struct Place {
   int x, y, width, height;
 };
 constexpr Place kArgumentArea[] = {
-    {id::kGroupBox, Kind::GroupBox, 1, 1, 386, 44},
-    {id::kModeTabs, Kind::Tabs, 102, 10, 184, 14},
+    {id::kGroupBox, Kind::GroupBox, 1, 1, 504, 44},
+    {id::kModeTabs, Kind::Tabs, 161, 10, 184, 14},
     {id::kArgument1Label, Kind::Label, 16, 28, 75, 12},
     {id::kArgument1Edit, Kind::Field, 92, 28, 36, 12},
     {id::kArgument1UpDown, Kind::UpDown, 128, 28, 11, 12},
-    {id::kArgument1Unit, Kind::UnitList, 140, 28, 39, 12},
+    {id::kArgument1Unit, Kind::UnitList, 140, 28, 60, 12},
     // The phase tabs take the place of the second argument's label; the two never show
     // together.
-    {id::kPhaseTabs, Kind::Tabs, 202, 28, 76, 12},
-    {id::kArgument2Label, Kind::Label, 206, 28, 77, 12},
-    {id::kArgument2Edit, Kind::Field, 284, 28, 36, 12},
-    {id::kArgument2UpDown, Kind::UpDown, 320, 28, 11, 12},
-    {id::kArgument2Unit, Kind::UnitList, 332, 28, 39, 12},
+    {id::kPhaseTabs, Kind::Tabs, 298, 28, 76, 12},
+    {id::kArgument2Label, Kind::Label, 302, 28, 77, 12},
+    {id::kArgument2Edit, Kind::Field, 380, 28, 36, 12},
+    {id::kArgument2UpDown, Kind::UpDown, 416, 28, 11, 12},
+    {id::kArgument2Unit, Kind::UnitList, 428, 28, 60, 12},
 };
 
 // The result rows stand in two columns of seven, in the order of the model's row table.
 struct Column {
   int label, labelWidth, value, unit;
 };
-constexpr Column kColumns[] = {{2, 90, 93, 153}, {192, 96, 288, 348}};
+constexpr Column kColumns[] = {{2, 90, 93, 188}, {252, 96, 349, 444}};
 constexpr int kRowsPerColumn = 7;
 constexpr int kFirstRowY = 51;
 constexpr int kRowPitch = 18;
 constexpr int kRowHeight = 12;
-constexpr int kValueWidth = 57;
-constexpr int kUnitWidth = 39;
+// A value field holds the longest text of the number format (15 digits, a sign, a point and
+// a three-digit exponent: 22 characters), a unit list its longest name in either language.
+constexpr int kValueWidth = 92;
+constexpr int kUnitWidth = 60;
 
 // The argument labels' texts: pressure, temperature, dryness.
 constexpr int kArgumentLabelStrings[] = {107, 108, 109};
@@ -107,6 +110,17 @@ QIcon dropIcon() {
 
 }  // namespace
 
+int CalculatorWindow::fieldChrome(const QLineEdit& field) {
+  QStyleOptionFrame option;
+  option.initFrom(&field);
+  option.rect = QRect(0, 0, 200, 30);
+  option.lineWidth = field.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, &field);
+  const QMargins margins = field.textMargins();
+  // Inside its contents a line edit keeps two pixels on either side and one for the caret.
+  return option.rect.width() - field.style()->subElementRect(QStyle::SE_LineEditContents, &option, &field).width() +
+         margins.left() + margins.right() + 2 * 2 + 1;
+}
+
 CalculatorWindow::CalculatorWindow(SettingsStore store, QWidget* parent)
     : QMainWindow(parent), model_(std::move(store)) {
   setObjectName(QStringLiteral("calculator"));
@@ -120,6 +134,10 @@ CalculatorWindow::CalculatorWindow(SettingsStore store, QWidget* parent)
   layout()->setSizeConstraint(QLayout::SetFixedSize);
   refresh();
   controls_.at(id::kArgument1Edit)->setFocus();
+  // Ended without closing the window (the session ends, the program is told to quit): the
+  // settings are kept all the same.
+  connect(qApp, &QGuiApplication::commitDataRequest, this, &CalculatorWindow::save);
+  connect(qApp, &QCoreApplication::aboutToQuit, this, &CalculatorWindow::save);
 }
 
 template <class Widget>
@@ -153,9 +171,18 @@ DialogUnits CalculatorWindow::fittedUnits() {
   const int chrome = option.rect.width() -
                      style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, &list).width();
   for (int quantity = 0; quantity < kQuantityCount; ++quantity) {
-    const QString first = fromModel(units(static_cast<Quantity>(quantity))[0].name(model_.language()));
-    scale.fit(metrics.horizontalAdvance(first) + chrome + 4, kUnitWidth);
+    for (const Unit& unit : units(static_cast<Quantity>(quantity))) {
+      for (Language language : {Language::English, Language::Russian}) {
+        scale.fit(metrics.horizontalAdvance(fromModel(unit.name(language))) + chrome + 4, kUnitWidth);
+      }
+    }
   }
+  // A value field spends its frame and inner margins; the text must show whole, exponent
+  // and all.
+  QLineEdit field(this);
+  scale.fit(
+      metrics.horizontalAdvance(QString::fromStdString(formatNumber(-8.888888888888888e-300, 15))) + fieldChrome(field),
+      kValueWidth);
   for (const Place& place : kArgumentArea) {
     if (place.kind != Kind::Tabs) continue;
     QTabBar tabs(this);
@@ -181,6 +208,12 @@ void CalculatorWindow::buildControls() {
     auto* widget = add(new QLineEdit(panel), controlId, where);
     widget->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     widget->setReadOnly(readOnly);
+    if (readOnly) {
+      // Results look read-only: the window's colour behind them, not an entry field's.
+      QPalette palette = widget->palette();
+      palette.setColor(QPalette::Base, palette.color(QPalette::Window));
+      widget->setPalette(palette);
+    }
     fields_[controlId] = widget;
     if (!readOnly) {
       widget->setMaxLength(kArgumentTextLimit);
@@ -357,12 +390,16 @@ void CalculatorWindow::centre() {
   move(frame.topLeft());
 }
 
-void CalculatorWindow::closeEvent(QCloseEvent* event) {
+void CalculatorWindow::save() {
   // Remembers the inputs of the current mode and writes every setting, once.
   if (!closed_) {
     closed_ = true;
     model_.close();
   }
+}
+
+void CalculatorWindow::closeEvent(QCloseEvent* event) {
+  save();
   event->accept();
 }
 

@@ -34,12 +34,16 @@ class CalculatorWindow : public QMainWindow {
  public slots:
   void showDigitDialog();
   void showAbout();
+  // Writes the settings, as closing does; once per window.
+  void save();
 
  protected:
   void closeEvent(QCloseEvent* event) override;
 
  private:
   DialogUnits fittedUnits();
+  // Pixels of a line edit's width that its text cannot use.
+  static int fieldChrome(const QLineEdit& field);
   void buildControls();
   void buildMenus();
   template <class Widget>

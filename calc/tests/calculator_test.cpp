@@ -314,6 +314,11 @@ TEST_F(CalculatorTest, UpDownSteps) {
   calc.editChanged(id::kArgument2Edit, "0.1");
   calc.upDown(id::kArgument2UpDown, 1);
   EXPECT_EQ(calc.text(id::kArgument2Edit), "1.1");
+  for (const char* huge : {"1e999", "-1e999"}) {  // no finite step: the text stays
+    calc.editChanged(id::kArgument2Edit, huge);
+    calc.upDown(id::kArgument2UpDown, 1);
+    EXPECT_EQ(calc.text(id::kArgument2Edit), huge);
+  }
 }
 
 TEST_F(CalculatorTest, DigitCountDialog) {

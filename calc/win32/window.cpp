@@ -73,6 +73,7 @@ class Window {
   HWND item(int id) const { return GetDlgItem(hwnd_, id); }
   void refresh();
   void setText(int id, const std::string& text);
+  void setTip(int id, const std::wstring& text);
   void show(int id, bool visible);
   void syncUnitList(int id);
   void syncTab(int id);
@@ -94,6 +95,8 @@ class Window {
   bool saved_ = false;
   HICON bigIcon_ = nullptr;
   HICON smallIcon_ = nullptr;
+  HWND tips_ = nullptr;                // tooltips of the result fields
+  std::map<int, std::wstring> tipOf_;  // what each result field's tooltip says
 };
 
 INT_PTR CALLBACK dialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
@@ -133,6 +136,21 @@ void Window::initialise() {
   insertTabs(id::kModeTabs, text::kModeTabs);
   insertTabs(id::kPhaseTabs, text::kPhaseTabs);
 
+  // A library error text may be longer than its result field: the field's tooltip shows it
+  // whole.  Tools start with no text, which shows no tip.
+  tips_ = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
+                          CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr, instance_, nullptr);
+  SendMessageW(tips_, TTM_SETMAXTIPWIDTH, 0, 400);
+  for (const RowInfo& row : rows()) {
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.hwnd = hwnd_;
+    tool.uId = reinterpret_cast<UINT_PTR>(item(row.valueId));
+    tool.lpszText = const_cast<wchar_t*>(L"");
+    SendMessageW(tips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+  }
+
   // The model reads the language and the settings, sets up mode 0 and computes; the window
   // then shows it all: labels, unit lists with their remembered units, arguments, results.
   model_.emplace(std::move(store_));
@@ -151,6 +169,7 @@ void Window::refresh() {
   for (const RowInfo& row : rows()) {
     setText(row.labelId, model.label(row.row));
     setText(row.valueId, model.result(row.row));
+    setTip(row.valueId, model.failed(row.row) ? wide(model.result(row.row)) : std::wstring());
     if (row.unitId != 0) syncUnitList(row.unitId);
   }
   syncTab(id::kModeTabs);
@@ -171,6 +190,18 @@ void Window::refresh() {
 void Window::setText(int id, const std::string& text) {
   HWND control = item(id);
   if (narrow(windowText(control)) != text) SetWindowTextW(control, wide(text).c_str());
+}
+
+void Window::setTip(int id, const std::wstring& text) {
+  std::wstring& shown = tipOf_[id];
+  if (shown == text) return;
+  shown = text;
+  TTTOOLINFOW tool{};
+  tool.cbSize = sizeof tool;
+  tool.hwnd = hwnd_;
+  tool.uId = reinterpret_cast<UINT_PTR>(item(id));
+  tool.lpszText = shown.data();
+  SendMessageW(tips_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 void Window::show(int id, bool visible) {

@@ -40,10 +40,12 @@ inline constexpr bool kX87InUse = true;
 #endif
 
 // The x87 control word to compute with: every exception masked, round-to-nearest, and on
-// 32-bit x86 double precision (53-bit mantissa); on x86-64 no double of ours passes through
+// 32-bit x86 and on Windows double precision (53-bit mantissa, what Windows gives every
+// program).  The 64-bit Windows run-time computes pow, exp and log in the x87 unit, so a
+// host's precision would reach the results; elsewhere on x86-64 no double passes through
 // the x87 unit, so its precision stays as the caller had it.
 inline unsigned short x87Computing(unsigned short caller) {
-#if defined(__i386__)
+#if defined(__i386__) || defined(_WIN32)
   return static_cast<unsigned short>((caller & ~(kX87Precision | kX87Rounding)) | kX87Masks | kX87Double);
 #else
   return static_cast<unsigned short>((caller & ~kX87Rounding) | kX87Masks);

@@ -15,16 +15,17 @@ namespace vlmmcad {
 // After a property call: 0 when the library's last-error code is 0; otherwise the error
 // message numbered code + 1 (message 1 is the text of code 0), with the first argument marked
 // as its source.
-inline McadStatus statusOfLastCall() {
-  const int code = vlmGETLASTERROR();
+inline McadStatus statusOfCode(int code) {
   if (code == VLM_ERROR_NONE) return 0;
   constexpr McadStatus kFirstArgument = 1u << 16;
   return kFirstArgument + static_cast<McadStatus>(code) + 1u;
 }
 
+inline McadStatus statusOfLastCall() { return statusOfCode(vlmGETLASTERROR()); }
+
 // The real part of a worksheet number as a 32-bit integer, truncated toward zero.  Numbers
-// beyond the int range are clamped to it (converting them directly would be undefined), and
-// NaN, which has no integer value, gives 0.
+// beyond the int range are clamped to it (converting them directly would be undefined).
+// NaN has no integer value: the setters refuse it before calling this.
 inline int truncateToInt(double value) {
   if (std::isnan(value)) return 0;
   if (value >= 2147483648.0) return INT_MAX;
@@ -93,13 +94,16 @@ struct Getter {
 };
 
 // A settings setter: stores the real part of its argument and answers what the library
-// stored.  Never an error status.
+// stored.  An integer setting cannot take NaN: rather than store some arbitrary integer (0
+// would turn range checking off or allow no iteration), the setting stays as it was and the
+// worksheet gets the fault status of code 1.  Otherwise never an error status.
 template <auto Export, unsigned N>
 struct Setter {
   static_assert(N == 1, "a setter takes one value");
   static constexpr unsigned kArguments = 1;
   using Parameter = decltype(parameterOf(Export));
   static McadStatus MCADUSER_CALL call(McadComplex* result, const McadComplex* value) {
+    if (std::is_same_v<Parameter, int> && std::isnan(value->real)) return statusOfCode(1);
     result->real = static_cast<double>(Export(settingValue<Parameter>(value->real)));
     return 0;
   }

@@ -334,7 +334,6 @@ TEST_F(Addin, IntegerSettersTruncateTowardZeroAndClampToTheIntRange) {
       {-2147483649.0, INT_MIN},
       {-1e12, INT_MIN},
       {-inf, INT_MIN},
-      {std::nan(""), 0},
   };
   for (const auto& [value, stored] : cases) {
     SCOPED_TRACE(value);
@@ -344,6 +343,22 @@ TEST_F(Addin, IntegerSettersTruncateTowardZeroAndClampToTheIntRange) {
   }
   EXPECT_EQ(call("vlmSETCHECKRANGEMODE", {{0.7, 0.0}}).value.real, 0.0);
   EXPECT_EQ(vlmGETCHECKRANGEMODE(), 0);
+}
+
+TEST_F(Addin, IntegerSettersRefuseNaNAndKeepTheSetting) {
+  load();
+  vlmSETLASTERROR(2);
+  const std::pair<const char*, int(VLM_CALL*)()> setters[] = {{"vlmSETCHECKRANGEMODE", vlmGETCHECKRANGEMODE},
+                                                              {"vlmSETMAXITERATION", vlmGETMAXITERATION},
+                                                              {"vlmSETLASTERROR", vlmGETLASTERROR}};
+  for (const auto& [setter, get] : setters) {
+    SCOPED_TRACE(setter);
+    const int before = get();
+    const mcadhost::Outcome set = call(setter, {{std::nan(""), 0.0}});
+    EXPECT_EQ(set.status, 0x10002u);
+    EXPECT_STREQ(host_.message(set.status), kFaultMessage);
+    EXPECT_EQ(get(), before);
+  }
 }
 
 }  // namespace

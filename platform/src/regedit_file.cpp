@@ -2,10 +2,15 @@
 
 #include <cstdio>
 
+#include "vlm/codepage.hpp"
+
 namespace vlm::regedit {
 namespace {
 
 constexpr std::string_view kHeader = "REGEDIT4";
+// The header of the registry editor's current export format, whose text is Unicode (UTF-16LE
+// with a byte-order mark, or UTF-8); the lines have the same syntax.
+constexpr std::string_view kUnicodeHeader = "Windows Registry Editor Version 5.00";
 
 char lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
@@ -206,9 +211,30 @@ void Document::setText(std::string_view path, std::string_view name, std::string
   section->values.push_back(std::move(value));
 }
 
-std::optional<Document> parse(std::string_view text) {
+namespace {
+
+// The text of a file as Windows-1251, the store's own code page: a Unicode export is
+// converted; a REGEDIT4 file is already in it.
+std::string toCodePage(std::string_view text) {
+  if (text.substr(0, 2) == "\xFF\xFE") {
+    text.remove_prefix(2);
+    std::u16string units(text.size() / 2, u'\0');
+    for (std::size_t i = 0; i < units.size(); ++i) {
+      units[i] = static_cast<char16_t>(static_cast<unsigned char>(text[2 * i]) |
+                                       static_cast<unsigned char>(text[2 * i + 1]) << 8);
+    }
+    return codepage::utf16ToCp1251(units);
+  }
   if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
-  const auto lines = splitLines(text);
+  if (text.substr(0, kUnicodeHeader.size()) == kUnicodeHeader) return codepage::utf8ToCp1251(text);
+  return std::string(text);
+}
+
+}  // namespace
+
+std::optional<Document> parse(std::string_view file) {
+  const std::string converted = toCodePage(file);
+  const auto lines = splitLines(converted);
   Document document;
   bool headerSeen = false;
   Section* current = nullptr;
@@ -224,7 +250,7 @@ std::optional<Document> parse(std::string_view text) {
     std::string_view s = line;
     if (s.empty() || s.front() == ';') continue;
     if (!headerSeen) {
-      if (s != kHeader) return std::nullopt;
+      if (s != kHeader && s != kUnicodeHeader) return std::nullopt;
       headerSeen = true;
       continue;
     }

@@ -50,7 +50,7 @@ TEST(RegeditFile, WritesWhatItReads) {
 
 TEST(RegeditFile, RefusesWhatItCannotUnderstand) {
   for (const char* text :
-       {"", "REGEDIT5\n", "Windows Registry Editor Version 5.00\n", "REGEDIT4\n\"Orphan\"=\"value\"\n",
+       {"", "REGEDIT5\n", "Windows Registry Editor Version 4.00\n", "REGEDIT4\n\"Orphan\"=\"value\"\n",
         "REGEDIT4\n[Key\n", "REGEDIT4\n[K]\n\"Unterminated=\"x\"\n", "REGEDIT4\n[K]\n\"V\"=dword:xyz\n",
         "REGEDIT4\n[K]\n\"V\"=hex:1,2\n", "REGEDIT4\n[K]\n\"V\"\n"}) {
     EXPECT_FALSE(parse(text)) << text;

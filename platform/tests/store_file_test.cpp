@@ -1,6 +1,8 @@
 // The Linux store's files: where writes go, what a damaged file reads as, and concurrent
 // writers.
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -81,6 +83,60 @@ TEST_F(StoreFile, UserStoreIsReadFirst) {
   spit(user_, "REGEDIT4\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Brindlow\\Velmora]\n\"A\"=\"user\"\n");
   EXPECT_EQ(read("A"), "user");
   EXPECT_EQ(read("B"), "machine");
+}
+
+TEST_F(StoreFile, WritesReachTheUserFileThatShadowsTheMachineFile) {
+  spit(user_, "REGEDIT4\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Brindlow\\Velmora]\n\"A\"=\"555\"\n");
+  write("A", "777");
+  write("B", "1");
+  EXPECT_EQ(read("A"), "777");
+  EXPECT_EQ(read("B"), "1");
+}
+
+TEST_F(StoreFile, ReadsTheUnicodeExportFormat) {
+  // "Windows Registry Editor Version 5.00" files, in UTF-16LE with a byte-order mark and in
+  // UTF-8: the Cyrillic text arrives as Windows-1251 bytes.
+  const std::u16string text =
+      u"Windows Registry Editor Version 5.00\r\n\r\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Brindlow\\Velmora]\r\n"
+      u"\"Unit\"=\"\u0414\u0436/\u043a\u0433\"\r\n";
+  std::string utf16 = "\xFF\xFE";
+  for (char16_t unit : text) utf16 += {static_cast<char>(unit & 0xff), static_cast<char>(unit >> 8)};
+  const std::string utf8 =
+      "Windows Registry Editor Version 5.00\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Brindlow\\Velmora]\n"
+      "\"Unit\"=\"\xD0\x94\xD0\xB6/\xD0\xBA\xD0\xB3\"\n";
+  for (const auto& file : {utf16, utf8, "\xEF\xBB\xBF" + utf8}) {
+    spit(machine_, file);
+    EXPECT_EQ(read("Unit"), "\xc4\xe6/\xea\xe3");  // Дж/кг
+  }
+}
+
+// Only a regular file of at most 1 MiB is a settings file: a FIFO nobody writes to, an endless
+// device, a folder or a huge file read as no settings, at once, and a write goes to the user's
+// file instead.  Run in a child with a time and (without AddressSanitizer) a memory limit.
+TEST_F(StoreFile, OnlySmallRegularFilesAreRead) {
+  const auto fifo = storetest::scratchDir() / "fifo";
+  ::mkfifo(fifo.c_str(), 0644);
+  const auto huge = storetest::scratchDir() / "huge.reg";
+  spit(huge,
+       "REGEDIT4\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Brindlow\\Velmora]\n\"A\"=\"1\"\n" + std::string(1 << 20, ';') + "\n");
+  const auto hugeSize = fs::file_size(huge);
+  const auto readNothingAndWriteElsewhere = [&] {
+#if !defined(__SANITIZE_ADDRESS__)
+    const rlimit memory{1u << 30, 1u << 30};
+    ::setrlimit(RLIMIT_AS, &memory);
+#endif
+    ::alarm(10);
+    for (const fs::path& source : {fifo, fs::path("/dev/zero"), storetest::scratchDir(), huge}) {
+      fs::remove(user_);
+      ::setenv("VLM_REGISTRY", source.c_str(), 1);
+      if (read("A") != "<missing>") ::_exit(1);
+      write("A", "2");
+      if (read("A") != "2" || !fs::exists(user_)) ::_exit(2);
+    }
+    ::_exit(0);
+  };
+  EXPECT_EXIT(readNothingAndWriteElsewhere(), ::testing::ExitedWithCode(0), "");
+  EXPECT_EQ(fs::file_size(huge), hugeSize) << "left alone";
 }
 
 TEST_F(StoreFile, UnparsableFileReadsAsEmptyAndIsKeptAside) {

@@ -1,5 +1,7 @@
 #include "vlm/calc/calculator.hpp"
 
+#include <cmath>
+
 #include "vlm/codepage.hpp"
 
 namespace vlm::calc {
@@ -194,7 +196,11 @@ void Calculator::upDown(int controlId, int step) {
   } else {
     return;
   }
-  arguments_[slot] = formatNumber(parseNumber(arguments_[slot]) + step, 15);
+  // A step that leaves no finite number (from 1e999, say) would write "inf", which reads
+  // back as nothing; the argument stays as it was.
+  const double next = parseNumber(arguments_[slot]) + step;
+  if (!std::isfinite(next)) return;
+  arguments_[slot] = formatNumber(next, 15);
   recalculate();
 }
 

@@ -9,12 +9,16 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QProcess>
 #include <QPushButton>
+#include <QStyleOptionComboBox>
+#include <QStyleOptionFrame>
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 #include <cmath>
+#include <csignal>
 #include <functional>
 #include <memory>
 
@@ -397,6 +401,77 @@ class WindowTest : public QObject {
     QCOMPARE(textOf(id::kArgument1Edit), longest);
     again.close();
     QCOMPARE(storedValue("TemperatureValue"), longest.toStdString());
+  }
+
+  // At 15 digits a result field shows its whole text, exponent included, even the longest
+  // the number format makes; a unit list shows every name whole, in both languages; and the
+  // result fields look read-only.
+  void textsShowWhole() {
+    const auto fits = [](QLineEdit* field, const QString& text) {
+      QStyleOptionFrame option;
+      option.initFrom(field);
+      option.rect = field->rect();
+      option.lineWidth = field->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, field);
+      const QRect contents = field->style()->subElementRect(QStyle::SE_LineEditContents, &option, field);
+      const QMargins margins = field->textMargins();
+      return field->fontMetrics().horizontalAdvance(text) + 1 <=
+             contents.width() - margins.left() - margins.right() - 4;
+    };
+    const QString longest = shownAs(-8.888888888888888e-300, 15);
+    QCOMPARE(longest.size(), 22);
+    for (const char* language : {"English", "Russian"}) {
+      setLanguage(language);
+      CalculatorWindow& window = open();
+      digitDialog([](QDialog& dialog) {
+        dialog.findChild<QLineEdit*>(QStringLiteral("1020"))->setText(QStringLiteral("15"));
+        dialog.accept();
+      });
+      type(id::kArgument1Edit, QStringLiteral("2e7"));
+      type(id::kArgument2Edit, QStringLiteral("573.15"));
+      const QColor background = window.palette().color(QPalette::Window);
+      QVERIFY(control<QLineEdit>(id::kArgument1Edit)->palette().color(QPalette::Base) != background);
+      for (const auto& row : vlm::calc::rows()) {
+        auto* field = control<QLineEdit>(row.valueId);
+        QCOMPARE(field->palette().color(QPalette::Base), background);
+        if (!shown(row.valueId)) continue;
+        QVERIFY2(fits(field, field->text()), qPrintable(field->text()));
+        QVERIFY(fits(field, longest));
+        if (row.unitId == 0) continue;
+        auto* list = control<QComboBox>(row.unitId);
+        QStyleOptionComboBox option;
+        option.initFrom(list);
+        option.rect = list->rect();
+        const int room =
+            list->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, list).width();
+        for (int i = 0; i < list->count(); ++i)
+          QVERIFY2(list->fontMetrics().horizontalAdvance(list->itemText(i)) <= room, qPrintable(list->itemText(i)));
+      }
+    }
+    QCOMPARE(textOf(1011), shownAs(vlmVPT(2e7, 573.15), 15));
+  }
+
+  // Told to end by SIGTERM (as a session or service manager ends it), the program still
+  // writes its settings.
+  void terminationSignalSavesTheSettings() {
+    QProcess program;
+    program.start(QStringLiteral(VLM_CALC_PROGRAM), {});
+    QVERIFY(program.waitForStarted());
+    // Waits until the program catches SIGTERM (bit 15 of the caught-signal mask), so that the
+    // signal does not arrive before it can be handled.
+    const auto catchesTerm = [&]() -> bool {
+      QFile status(QStringLiteral("/proc/%1/status").arg(program.processId()));
+      if (!status.open(QIODevice::ReadOnly)) return false;
+      for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith("SigCgt:")) return (line.mid(7).trimmed().toULongLong(nullptr, 16) >> (SIGTERM - 1)) & 1;
+      }
+      return false;
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(catchesTerm(), 10000);
+    QTest::qWait(300);  // the window is made and shown
+    program.terminate();
+    QVERIFY(program.waitForFinished(10000));
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(storedValue("Accuracy"), std::string("5"));
   }
 
   void aboutBox() {

@@ -116,6 +116,19 @@ void answerNextDialog(int marker, std::function<void(HWND)> action) {
   SetTimer(nullptr, 0, 20, answerTimer);
 }
 
+struct TipSearch {
+  HWND owner, found;
+};
+
+BOOL CALLBACK findTips(HWND window, LPARAM data) {
+  auto* search = reinterpret_cast<TipSearch*>(data);
+  wchar_t name[64] = {};
+  GetClassNameW(window, name, 64);
+  if (GetWindow(window, GW_OWNER) != search->owner || std::wstring(name) != TOOLTIPS_CLASSW) return TRUE;
+  search->found = window;
+  return FALSE;
+}
+
 class CalculatorWindowTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
@@ -187,6 +200,32 @@ class CalculatorWindowTest : public ::testing::Test {
 
   void saveScreenshot(const std::string& path) { writeScreenshot(window_, path); }
 
+  // The tooltip text of control `id`: the window's tooltip control is the one it owns.
+  std::wstring tip(int id) const {
+    TipSearch search{window_, nullptr};
+    EnumThreadWindows(GetCurrentThreadId(), findTips, reinterpret_cast<LPARAM>(&search));
+    if (search.found == nullptr) return L"<no tooltips>";
+    wchar_t buffer[512] = {};
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.hwnd = window_;
+    tool.uId = reinterpret_cast<UINT_PTR>(item(id));
+    tool.lpszText = buffer;
+    SendMessageW(search.found, TTM_GETTEXTW, std::size(buffer), reinterpret_cast<LPARAM>(&tool));
+    return buffer;
+  }
+
+  // The width in pixels of `text` in control `id`'s font.
+  LONG textWidth(int id, const std::wstring& text) const {
+    HDC dc = GetDC(item(id));
+    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(item(id), WM_GETFONT, 0, 0)));
+    SIZE size{};
+    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+    SelectObject(dc, old);
+    ReleaseDC(item(id), dc);
+    return size.cx;
+  }
+
   HWND window_ = nullptr;
 };
 
@@ -242,20 +281,20 @@ TEST_F(CalculatorWindowTest, ControlsStandWhereTheLayoutPutsThemWithTheirStyles)
     int id, x, y, width, height;
   };
   std::vector<Place> places = {
-      {id::kGroupBox, 1, 1, 386, 44},         {id::kModeTabs, 102, 10, 184, 14},
+      {id::kGroupBox, 1, 1, 504, 44},         {id::kModeTabs, 161, 10, 184, 14},
       {id::kArgument1Label, 16, 28, 75, 12},  {id::kArgument1Edit, 92, 28, 36, 12},
-      {id::kArgument1UpDown, 128, 28, 0, 12}, {id::kArgument1Unit, 140, 28, 39, 0},
-      {id::kPhaseTabs, 202, 28, 76, 12},      {id::kArgument2Label, 206, 28, 77, 12},
-      {id::kArgument2Edit, 284, 28, 36, 12},  {id::kArgument2UpDown, 320, 28, 0, 12},
-      {id::kArgument2Unit, 332, 28, 39, 0},
+      {id::kArgument1UpDown, 128, 28, 0, 12}, {id::kArgument1Unit, 140, 28, 60, 0},
+      {id::kPhaseTabs, 298, 28, 76, 12},      {id::kArgument2Label, 302, 28, 77, 12},
+      {id::kArgument2Edit, 380, 28, 36, 12},  {id::kArgument2UpDown, 416, 28, 0, 12},
+      {id::kArgument2Unit, 428, 28, 60, 0},
   };
   int index = 0;
   for (const RowInfo& row : rows()) {  // left column top down, then the right one
     const bool left = index < 7;
     const int y = 51 + 18 * (index++ % 7);
-    places.push_back({row.labelId, left ? 2 : 192, y, left ? 90 : 96, 12});
-    places.push_back({row.valueId, left ? 93 : 288, y, 57, 12});
-    if (row.unitId != 0) places.push_back({row.unitId, left ? 153 : 348, y, 39, 0});  // height: the closed list's
+    places.push_back({row.labelId, left ? 2 : 252, y, left ? 90 : 96, 12});
+    places.push_back({row.valueId, left ? 93 : 349, y, 92, 12});
+    if (row.unitId != 0) places.push_back({row.unitId, left ? 188 : 444, y, 60, 0});  // height: the closed list's
   }
   for (const Place& place : places) {
     SCOPED_TRACE(place.id);
@@ -418,6 +457,11 @@ TEST_F(CalculatorWindowTest, FailedCallsShowTheLibrarysTextInTheirRows) {
   for (int id : {IDC_V_VALUE, IDC_H_VALUE, IDC_S_VALUE, IDC_U_VALUE}) EXPECT_EQ(text(id), badDryness) << id;
   EXPECT_EQ(text(IDC_PS_VALUE), shown(ts));
   EXPECT_EQ(text(IDC_R_VALUE), shown(vlmRST(ts)));
+  // A failed row's field has the whole text as its tooltip; a number has none.
+  EXPECT_EQ(tip(IDC_V_VALUE), badDryness);
+  EXPECT_EQ(tip(IDC_PS_VALUE), L"");
+  type(id::kArgument2Edit, "0.5");
+  EXPECT_EQ(tip(IDC_V_VALUE), L"");
 }
 
 TEST_F(CalculatorWindowTest, RangeCheckItemTogglesTheLibraryAndItsTick) {
@@ -567,6 +611,47 @@ TEST_F(CalculatorWindowTest, SettingsSurviveARestart) {
   EXPECT_EQ(text(id::kArgument2Edit), L"50");
   EXPECT_EQ(selectedUnit(id::kArgument2Unit), L"%");
   EXPECT_EQ(selectedUnit(IDC_PS_UNIT), L"kPa");
+}
+
+// At 15 digits a result field shows its whole text, exponent included, even the longest the
+// number format makes; a closed unit list shows every name whole, in both languages.
+TEST_F(CalculatorWindowTest, ResultsAndUnitNamesShowWhole) {
+  const std::wstring longest = wide(formatNumber(-8.888888888888888e-300, 15));
+  ASSERT_EQ(longest.size(), 22u);
+  for (const char* language : {"English", "Russian"}) {
+    {
+      vlm::store::Key key;
+      ASSERT_TRUE(key.create(kTestProductKey));
+      ASSERT_TRUE(key.write("Language", language));
+    }
+    open();
+    answerNextDialog(IDC_DIGIT_COUNT, [](HWND dialog) {
+      SetDlgItemTextW(dialog, IDC_DIGIT_COUNT, L"15");
+      SendMessageW(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
+    });
+    menu(IDM_DIGITS);
+    type(id::kArgument1Edit, "2e7");
+    type(id::kArgument2Edit, "573.15");
+    EXPECT_EQ(text(IDC_V_VALUE), shown(vlmVPT(2e7, 573.15), 15));
+    for (const RowInfo& row : rows()) {
+      SCOPED_TRACE(row.key);
+      RECT room{};
+      SendMessageW(item(row.valueId), EM_GETRECT, 0, reinterpret_cast<LPARAM>(&room));
+      EXPECT_LE(textWidth(row.valueId, text(row.valueId)), room.right - room.left) << text(row.valueId);
+      EXPECT_LE(textWidth(row.valueId, longest), room.right - room.left);
+      if (row.unitId == 0) continue;
+      COMBOBOXINFO list{};
+      list.cbSize = sizeof list;
+      ASSERT_TRUE(GetComboBoxInfo(item(row.unitId), &list));
+      const LRESULT count = SendMessageW(item(row.unitId), CB_GETCOUNT, 0, 0);
+      for (LRESULT i = 0; i < count; ++i) {
+        wchar_t name[64] = {};
+        SendMessageW(item(row.unitId), CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(name));
+        EXPECT_LE(textWidth(row.unitId, name), list.rcItem.right - list.rcItem.left) << name;
+      }
+    }
+    DestroyWindow(window_);
+  }
 }
 
 TEST_F(CalculatorWindowTest, RussianUnitNamesShowAsUnicode) {
