@@ -16,7 +16,7 @@ namespace vlmmcad {
 // message numbered code + 1 (message 1 is the text of code 0), with the first argument marked
 // as its source.
 inline McadStatus statusOfCode(int code) {
-  if (code == 0) return 0;
+  if (code == VLM_ERROR_NONE) return 0;
   constexpr McadStatus kFirstArgument = 1u << 16;
   return kFirstArgument + static_cast<McadStatus>(code) + 1u;
 }
