@@ -1,10 +1,15 @@
 cmake_policy(VERSION 3.20)
-# A test: the library exports exactly the functions its header declares, under their plain
+# A test: the library exports exactly the functions its headers declare, under their plain
 # names, and (on Windows) needs no DLL beside Windows' own.
-#   -DLIBRARY=file -DHEADER=vlmcore5.h -DOBJDUMP=objdump|-DNM=nm [-DEXTRA=name,name]
+#   -DLIBRARY=file -DHEADER=vlmcore5.h [-DSTATE_HEADER=velmora.h] -DOBJDUMP=objdump|-DNM=nm
+#   [-DEXTRA=name,name]
 include(${CMAKE_CURRENT_LIST_DIR}/header_exports.cmake)
 vlm_read_exports("${HEADER}" E)
 set(expected ${E_NAMES})
+if(STATE_HEADER)
+  vlm_read_state_exports("${STATE_HEADER}" state_names)
+  list(APPEND expected ${state_names})
+endif()
 if(EXTRA)
   string(REPLACE "," ";" EXTRA "${EXTRA}")
   list(APPEND expected ${EXTRA})

@@ -3,7 +3,8 @@ cmake_policy(VERSION 3.20)
 # the names carry the __stdcall decoration (@ and the argument bytes) that callers compiled
 # with mingw refer to; dlltool -k then makes an import library that binds those references
 # to the plain exported names.
-#   -DHEADER=vlmcore5.h -DOUT=vlmcore5.def -DDECORATE=ON|OFF
+#   -DHEADER=vlmcore5.h -DOUT=vlmcore5.def -DDECORATE=ON|OFF [-DSTATE_HEADER=velmora.h]
+# The state interface's functions use the C calling convention: plain names either way.
 include(${CMAKE_CURRENT_LIST_DIR}/header_exports.cmake)
 vlm_read_exports("${HEADER}" E)
 set(out "LIBRARY vlmcore5.dll\nEXPORTS\n")
@@ -22,4 +23,10 @@ foreach(name IN LISTS E_NAMES)
     string(APPEND out "  ${name}\n")
   endif()
 endforeach()
+if(STATE_HEADER)
+  vlm_read_state_exports("${STATE_HEADER}" state_names)
+  foreach(name IN LISTS state_names)
+    string(APPEND out "  ${name}\n")
+  endforeach()
+endif()
 vlm_write_if_changed("${OUT}" "${out}")

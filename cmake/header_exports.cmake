@@ -32,6 +32,19 @@ function(vlm_read_exports header prefix)
   set(${prefix}_NAMES "${names}" PARENT_SCOPE)
 endfunction()
 
+# The plain-C state interface (velmora.h) declares each function on one line as
+#   VELMORA_API <result> <name>(...);
+# vlm_read_state_exports(HEADER VAR) sets VAR to its names in the header's order.
+function(vlm_read_state_exports header var)
+  file(STRINGS "${header}" lines REGEX "^VELMORA_API [^(]* \\*?vlm_[a-z_]+\\(")
+  set(names)
+  foreach(line IN LISTS lines)
+    string(REGEX MATCH "(vlm_[a-z_]+)\\(" _ "${line}")
+    list(APPEND names "${CMAKE_MATCH_1}")
+  endforeach()
+  set(${var} "${names}" PARENT_SCOPE)
+endfunction()
+
 # Writes OUT only when its content changes, so dependants are not rebuilt needlessly.
 function(vlm_write_if_changed out content)
   file(WRITE "${out}.tmp" "${content}")

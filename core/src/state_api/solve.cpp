@@ -1,0 +1,150 @@
+#include "state_api/solve.hpp"
+
+#include <cmath>
+
+#include "constants.hpp"
+#include "properties/backward.hpp"
+#include "state_api/fill.hpp"
+
+namespace vlm::state {
+namespace {
+
+using namespace constants;
+namespace bw = backward;
+
+constexpr int kNewtonCap = 50;      // steps of a polish; a start is within 0.1 K or a few of them
+constexpr double kStepDone = 1e-8;  // K: a step this small leaves an error of its square
+
+// The quantity given beside the pressure, and its derivative in T along the isobar.
+enum class Given { H, S };
+double value(const Caloric& c, Given g) { return g == Given::H ? c.h : c.s; }
+double slope(const Caloric& c, double t, Given g) { return g == Given::H ? c.cp : c.cp / t; }
+
+// Newton on T along the isobar p in region 1, 2 or 5, from t.
+Code polishGibbs(int region, double p, double target, Given g, double& t) {
+  for (int k = 0; k < kNewtonCap; ++k) {
+    const Caloric c = gibbs(region, p, t);
+    const double step = (value(c, g) - target) / slope(c, t, g);
+    t -= step;
+    if (!std::isfinite(t)) return kFault;
+    if (std::fabs(step) <= kStepDone) return kOk;
+  }
+  return kNoRoot;
+}
+
+// Newton on (density, T) in region 3 for the pressure p and the given quantity.
+Code polishHelmholtz(double p, double target, Given g, double& r, double& t) {
+  for (int k = 0; k < kNewtonCap; ++k) {
+    const Helmholtz e = helmholtz(r, t);
+    const double gr = g == Given::H ? (e.dpdr - t * e.dpdt / r) / r : -e.dpdt / (r * r);
+    const double gt = g == Given::H ? e.cv + e.dpdt / r : e.cv / t;
+    const double fp = e.p - p, fg = value(e, g) - target;
+    const double det = e.dpdr * gt - e.dpdt * gr;
+    const double dr = (fp * gt - e.dpdt * fg) / det, dt = (e.dpdr * fg - gr * fp) / det;
+    r -= dr;
+    t -= dt;
+    if (!std::isfinite(r) || !std::isfinite(t)) return kFault;
+    if (std::fabs(dt) <= kStepDone && std::fabs(dr) <= 1e-10 * r) return kOk;
+  }
+  return kNoRoot;
+}
+
+// The state at p in `region` whose h (or s) is the target, from the backward equations.
+Code solveIn(int region, double p, double target, Given g, const Config& cfg, vlm_state& out) {
+  const bool h = g == Given::H;
+  if (region == 3) {
+    double t = h ? bw::t3PH(p, target) : bw::t3PS(p, target);
+    double r = 1.0 / (h ? bw::v3PH(p, target) : bw::v3PS(p, target));
+    if (const Code code = polishHelmholtz(p, target, g, r, t)) return code;
+    fillSingle(3, p, t, helmholtz(r, t), cfg, out);
+    return kOk;
+  }
+  double t;
+  if (region == 1) {
+    t = h ? t1PH(p, target) : t1PS(p, target);
+  } else if (region == 2) {
+    t = h ? bw::t2PH(p, target) : bw::t2PS(p, target);
+  } else {  // region 5 has no backward equation: one step from its lower end
+    const Caloric c = gibbs(5, p, T5);
+    t = T5 + (target - value(c, g)) / slope(c, T5, g);
+  }
+  if (const Code code = polishGibbs(region, p, target, g, t)) return code;
+  fillSingle(region, p, t, gibbs(region, p, t), cfg, out);
+  return kOk;
+}
+
+// The single-phase region holding the state of pressure p and the target value, from the
+// region's ends along the isobar; and the state itself.  Where two regions' equations
+// overlap across a boundary, the solve moves to the neighbour when the temperature found
+// belongs to it, so (p, T) -> h -> (p, h) keeps the region of (p, T).
+Code solveSingle(double p, double target, Given g, const Config& cfg, vlm_state& out, bool& consistent) {
+  int region;
+  if (p <= p23Min) {
+    region = target <= value(gibbs(2, p, T5), g) ? (target < value(gibbs(2, p, tSat(p)), g) ? 1 : 2) : 5;
+  } else if (target <= value(gibbs(1, p, T13), g)) {
+    region = 1;
+  } else {
+    region = target < value(gibbs(2, p, t23(p)), g) ? 3 : 2;
+  }
+  if (const Code code = solveIn(region, p, target, g, cfg, out)) return code;
+  int found = region;
+  Config decide = cfg;
+  decide.checkRange = false;
+  regionPT(p, out.T, decide, found);
+  consistent = found == region;
+  if (!consistent) {
+    vlm_state other;
+    if (solveIn(found, p, target, g, cfg, other) == kOk) {
+      int again = found;
+      regionPT(p, other.T, decide, again);
+      if (again == found) {
+        out = other;
+        consistent = true;
+      }
+    }
+  }
+  return checkSolved(cfg, out);
+}
+
+Code statePG(double p, double target, Given g, const Config& cfg, vlm_state& out) {
+  if (cfg.checkRange && !(p >= pMin && p <= pMax && std::isfinite(target))) return kRange;
+  if (p < pCritical) {
+    const double ts = tSat(p);
+    Caloric liquid, vapour;
+    if (const Code code = saturated(false, ts, cfg, liquid)) return code;
+    if (const Code code = saturated(true, ts, cfg, vapour)) return code;
+    const double low = value(liquid, g), high = value(vapour, g);
+    if (target >= low && target <= high) {
+      // Just above 16.53 MPa the saturated phases come from region 3's equation, which
+      // overlaps region 2's by a little: a state region 2 gives there stays its own.
+      const double edge = 1e-4 * (high - low);
+      if (p > p23Min && (target - low < edge || high - target < edge)) {
+        bool consistent = false;
+        if (solveSingle(p, target, g, cfg, out, consistent) == kOk && consistent && out.region != 3) return kOk;
+      }
+      fillWet(ts, (target - low) / (high - low), liquid, vapour, out);
+      out.p = p;
+      return kOk;
+    }
+  }
+  bool consistent = false;
+  return solveSingle(p, target, g, cfg, out, consistent);
+}
+
+}  // namespace
+
+Code statePT(double p, double t, const Config& cfg, vlm_state& out) {
+  int region = 0;
+  if (const Code code = regionPT(p, t, cfg, region)) return code;
+  return statePT(region, p, t, cfg, out);
+}
+
+Code statePX(double p, double x, const Config& cfg, vlm_state& out) {
+  if (cfg.checkRange && !(p >= pMin && p <= pCritical)) return kRange;
+  return stateTX(tSat(p), x, cfg, out, false);
+}
+
+Code statePH(double p, double h, const Config& cfg, vlm_state& out) { return statePG(p, h, Given::H, cfg, out); }
+Code statePS(double p, double s, const Config& cfg, vlm_state& out) { return statePG(p, s, Given::S, cfg, out); }
+
+}  // namespace vlm::state

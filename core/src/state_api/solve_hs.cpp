@@ -1,0 +1,192 @@
+// The state from (h, s), the pair of the Mollier chart: wet steam below the critical point,
+// regions 1, 2 and 3.  The boundary lines in the (h, s) plane choose where to start, the
+// backward equations give the start, Newton on the forward equations the state; a solve that
+// lands outside its region moves to the region it landed in.
+#include <cmath>
+
+#include "constants.hpp"
+#include "properties/backward.hpp"
+#include "state_api/fill.hpp"
+#include "state_api/solve.hpp"
+
+namespace vlm::state {
+namespace {
+
+using namespace constants;
+namespace bw = backward;
+
+constexpr int kNewtonCap = 50;
+constexpr double kStepDone = 1e-8;  // K
+
+// Entropies where the boundary lines of the (h, s) plane meet, J/(kg K).
+constexpr double sLiquid273 = -0.1545495919;  // saturated liquid at 273.15 K
+constexpr double sLiquid13 = 3778.28134;      // saturated liquid at 623.15 K
+constexpr double sB13Low = 3397.782955;       // the 623.15 K isotherm at 100 MPa
+constexpr double sVapour2bc = 5850.0;         // where h''2c3b meets h''2ab
+constexpr double sVapour273 = 9155.759395;    // saturated vapour at 273.15 K
+constexpr double sB23Low = 5048.096828, sB23High = 5260.578707;
+constexpr double hB23Low = 2563592.004, hB23High = 2812942.061;  // J/kg
+
+// The saturation line as a function of s, or infinity where every state is single-phase.
+double hSaturation(double s) {
+  if (s < sLiquid273) return -HUGE_VAL;
+  if (s <= sLiquid13) return bw::hLiquid1(s);
+  if (s <= bw::sCritical) return bw::hLiquid3a(s);
+  if (s <= sVapour2bc) return bw::hVapour2c3b(s);
+  if (s <= sVapour273) return bw::hVapour2ab(s);
+  return -HUGE_VAL;
+}
+
+int singlePhaseRegion(double h, double s) {
+  if (s <= sLiquid13) return s >= sB13Low && h > bw::hB13(s) ? 3 : 1;
+  if (s <= sB23Low) return 3;
+  if (s <= sB23High && h >= hB23Low && h <= hB23High) return bw::p2HS(h, s) > p23(bw::tB23HS(h, s)) ? 3 : 2;
+  return 2;
+}
+
+// Newton on (p, T) in region 1 or 2.
+Code polishGibbs(int region, double h, double s, double& p, double& t) {
+  for (int k = 0; k < kNewtonCap; ++k) {
+    const Caloric c = gibbs(region, p, t);
+    const double fh = c.h - h, fs = c.s - s, a = dvdt(region, p, t);
+    // Jacobian [[v - T a, cp], [-a, cp / T]], whose determinant is v cp / T.
+    const double dp = (fh - t * fs) / c.v;
+    const double dt = t * fs / c.cp + a * t * dp / c.cp;
+    p -= dp;
+    t -= dt;
+    if (!std::isfinite(p) || !std::isfinite(t)) return kFault;
+    // At low pressure a liquid's h and s hardly depend on p: the step in p counts by its
+    // effect on h.
+    if (std::fabs(dt) <= kStepDone && std::fabs(dp) * c.v <= 1e-14 * c.cp * t) return kOk;
+  }
+  return kNoRoot;
+}
+
+// Newton on (density, T) in region 3.
+Code polishHelmholtz(double h, double s, double& r, double& t) {
+  for (int k = 0; k < kNewtonCap; ++k) {
+    const Helmholtz e = helmholtz(r, t);
+    const double hr = (e.dpdr - t * e.dpdt / r) / r, ht = e.cv + e.dpdt / r;
+    const double sr = -e.dpdt / (r * r), st = e.cv / t;
+    const double fh = e.h - h, fs = e.s - s;
+    const double det = hr * st - ht * sr;
+    const double dr = (fh * st - ht * fs) / det, dt = (hr * fs - sr * fh) / det;
+    r -= dr;
+    t -= dt;
+    if (!std::isfinite(r) || !std::isfinite(t)) return kFault;
+    if (std::fabs(dt) <= kStepDone && std::fabs(dr) <= 1e-10 * r) return kOk;
+  }
+  return kNoRoot;
+}
+
+Code solveIn(int region, double h, double s, const Config& cfg, vlm_state& out) {
+  if (region == 3) {
+    const double p = bw::p3HS(h, s);
+    double t = bw::t3PH(p, h), r = 1.0 / bw::v3PH(p, h);
+    if (const Code code = polishHelmholtz(h, s, r, t)) return code;
+    const Helmholtz e = helmholtz(r, t);
+    fillSingle(3, e.p, t, e, cfg, out);
+    return kOk;
+  }
+  double p = region == 1 ? bw::p1HS(h, s) : bw::p2HS(h, s);
+  double t = region == 1 ? t1PH(p, h) : bw::t2PH(p, h);
+  if (const Code code = polishGibbs(region, h, s, p, t)) return code;
+  fillSingle(region, p, t, gibbs(region, p, t), cfg, out);
+  return kOk;
+}
+
+// One region's solve: `consistent` tells whether the temperature found lies in the region
+// whose equations found it.
+Code attempt(int region, double h, double s, const Config& cfg, vlm_state& out, bool& consistent) {
+  if (const Code code = solveIn(region, h, s, cfg, out)) return code;
+  Config decide = cfg;
+  decide.checkRange = false;
+  int found = region;
+  regionPT(out.p, out.T, decide, found);
+  consistent = found == region;
+  if (const Code code = checkSolved(cfg, out)) return code;
+  return out.region == 5 ? kRange : kOk;  // no (h, s) equations for region 5
+}
+
+// The region the boundary lines give first, then the one its solve landed in, then the
+// third: next to a boundary the lines place a little off, and where two regions' equations
+// overlap, the first consistent state found.  None consistent: no single-phase state (the
+// caller tries wet steam).
+Code solveSingle(double h, double s, const Config& cfg, vlm_state& out) {
+  int order[3] = {singlePhaseRegion(h, s), 0, 0};
+  Code first = kNoRoot;
+  for (int k = 0; k < 3; ++k) {
+    vlm_state candidate;
+    bool consistent = false;
+    const Code code = attempt(order[k], h, s, cfg, candidate, consistent);
+    if (code == kOk && consistent) {
+      out = candidate;
+      return kOk;
+    }
+    if (k == 0) {
+      if (code != kOk) first = code;
+      Config decide = cfg;
+      decide.checkRange = false;
+      int found = 0;
+      const bool landed = (code == kOk || code == kRange) && regionPT(candidate.p, candidate.T, decide, found) == kOk &&
+                          found != order[0] && found != 5;
+      order[1] = landed ? found : order[0] == 3 ? (candidate.T < T13 + 1.0 ? 1 : 2) : 3;
+      order[2] = 6 - order[0] - order[1];
+    }
+  }
+  return first;
+}
+
+// Wet steam: the saturation temperature at which (h, s) lies on the line between the
+// saturated phases.  Where x taken from s lies in [0, 1], f(T) = h - h_mix(T) falls with T:
+// along a line of constant s, dh = v dp, and dp/dT on saturation is (s'' - s') / (v'' - v').
+// Newton from the backward equation's start, kept inside the bracket it narrows, bisecting
+// where a step would leave it.
+Code solveWet(double h, double s, const Config& cfg, vlm_state& out) {
+  double lo = tSat(pMin), hi = Tcritical - 1e-6;  // the saturation line from 273.15 K
+  double t = std::fmin(std::fmax(bw::tSatHS(h, s), lo), hi);
+  Caloric liquid, vapour;
+  for (int k = 0;; ++k) {
+    if (k == 2 * kNewtonCap) return kNoRoot;
+    if (const Code code = saturated(false, t, cfg, liquid)) return code;
+    if (const Code code = saturated(true, t, cfg, vapour)) return code;
+    const double x = (s - liquid.s) / (vapour.s - liquid.s);
+    const double f = h - (liquid.h + x * (vapour.h - liquid.h));
+    const double vMix = liquid.v + x * (vapour.v - liquid.v);
+    // s' rises and s'' falls with T: an x outside [0, 1] alone tells the side of the root.
+    (x < 0 ? hi : x > 1 ? lo : f > 0 ? lo : hi) = t;
+    double next = t + f / (vMix * (vapour.s - liquid.s) / (vapour.v - liquid.v));
+    if (!(x >= 0 && x <= 1 && next > lo && next < hi)) next = 0.5 * (lo + hi);
+    const bool done = std::fabs(next - t) <= kStepDone || hi - lo <= kStepDone;
+    t = next;
+    if (done) break;
+  }
+  if (const Code code = saturated(false, t, cfg, liquid)) return code;
+  if (const Code code = saturated(true, t, cfg, vapour)) return code;
+  // Outside the dome the bracket closes on the dome's edge without a root there: x from h
+  // and x from s then disagree.
+  const double x = (h - liquid.h) / (vapour.h - liquid.h), xs = (s - liquid.s) / (vapour.s - liquid.s);
+  if (!(x >= 0.0 && x <= 1.0 && std::fabs(x - xs) <= 1e-9)) return kRange;
+  fillWet(t, x, liquid, vapour, out);
+  return kOk;
+}
+
+}  // namespace
+
+Code stateHS(double h, double s, const Config& cfg, vlm_state& out) {
+  if (!std::isfinite(h) || !std::isfinite(s)) return cfg.checkRange ? kRange : kFault;
+  // The saturation line's equations in s are a few J/kg off.  Within that band a
+  // single-phase state on its own side of the line comes first (a liquid a microkelvin
+  // below saturation and wet steam of x = 1e-11 have the same h and s to 1e-10); elsewhere
+  // the side the line gives; where that fails, the other kind.
+  const double line = hSaturation(s);
+  if (h < line - 20.0) {
+    if (solveWet(h, s, cfg, out) == kOk) return kOk;
+    return solveSingle(h, s, cfg, out);
+  }
+  const Code single = solveSingle(h, s, cfg, out);
+  if (single == kOk) return kOk;
+  return solveWet(h, s, cfg, out) == kOk ? kOk : single;
+}
+
+}  // namespace vlm::state
