@@ -7,12 +7,16 @@ set(russian "${WORK}/russian.reg")
 file(WRITE "${russian}" "REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Brindlow\\Velmora]\n\"Language\"=\"Russian\"\n")
 set(failures 0)
 
-# run(STORE <file> EXPECT <status> ARGS ...): the output lands in `out`, the errors in `err`.
+# run(STORE <file> EXPECT <status> [INPUT <file>] ARGS ...): the output lands in `out`, the errors in `err`.
 function(run)
-  cmake_parse_arguments(RUN "" "STORE;EXPECT" "ARGS" ${ARGN})
+  cmake_parse_arguments(RUN "" "STORE;EXPECT;INPUT" "ARGS" ${ARGN})
+  set(input)
+  if(RUN_INPUT)
+    set(input INPUT_FILE ${RUN_INPUT})
+  endif()
   execute_process(
     COMMAND ${CMAKE_COMMAND} -E env VLM_REGISTRY=${RUN_STORE} XDG_CONFIG_HOME=${WORK}/user ${VLMPROP} ${RUN_ARGS}
-    OUTPUT_VARIABLE output ERROR_VARIABLE errors RESULT_VARIABLE status)
+    OUTPUT_VARIABLE output ERROR_VARIABLE errors RESULT_VARIABLE status ${input})
   if(NOT status EQUAL RUN_EXPECT)
     message(SEND_ERROR "vlmprop ${RUN_ARGS}: status ${status}, expected ${RUN_EXPECT}\n${output}${errors}")
   endif()
@@ -45,14 +49,64 @@ run(STORE ${english} EXPECT 1 ARGS vlmTSP 1e9)
 expect("${err}" "^Function is not defined for this parameters range\n$" "vlmTSP error")
 run(STORE ${russian} EXPECT 1 ARGS vlmtsp 1e9)
 expect("${err}" "^Функция не определена для данного диапазона\n$" "vlmTSP error in Russian")
-run(STORE ${english} EXPECT 2 ARGS vlmNOSUCH 1)
-run(STORE ${english} EXPECT 2 ARGS vlmVPT 1)
-run(STORE ${english} EXPECT 2 ARGS vlmVPT 1 x2)
 
-# The list of exports.
+# Usage errors: status 2 and one line that points to --help.
+foreach(args "vlmNOSUCH;1" "vlmVPT;1" "vlmVPT;1;x2" "vlmVPT;1e400;300" "--nonsense" "batch"
+             "table;pt;20;MPa;300;C;--digits;abc" "table;pt;20;MPa;300;C;--digits;99" "table;pt;20;MPa;300;C;--digits;0"
+             "table;pt;20;MPa;300;C;--digits;2.5")
+  run(STORE ${english} EXPECT 2 ARGS ${args})
+  expect("${err}" "^vlmprop: [^\n]+ \\(see vlmprop --help\\)\n$" "usage error of ${args}")
+endforeach()
+run(STORE ${english} EXPECT 2 ARGS vlmVPT 1e400 300)
+expect("${err}" "out of range: 1e400" "a number beyond a double")
+run(STORE ${english} EXPECT 2 ARGS table pt 20 MPa 300 C --digits 99)
+expect("${err}" "from 1 to 15, not 99" "--digits 99")
+run(STORE ${english} EXPECT 0 ARGS table pt 20 MPa 300 C --digits 15)
+expect("${out}" "\nSpecific volume: +1\\.36108824177[0-9]+e-003 m3/kg\n" "--digits 15")
+
+run(STORE ${english} EXPECT 0 ARGS --version)
+expect("${out}" "^vlmprop [0-9]+\\.[0-9]+\\.[0-9]+\n$" "--version")
+
+# The list of exports, with units, the parameters in one column whatever the name's length.
 run(STORE ${english} EXPECT 0 ARGS --list)
 expect_lines("${out}" 136 "--list")
-expect("${out}" "\nvlmR3PTR0 +\\(p, t, r0\\) -> double\n" "--list")
+expect("${out}" "\nvlmR3PTR0 +\\(p \\[Pa\\], t \\[K\\], r0 \\[kg/m3\\]\\) -> double: density \\[kg/m3\\]\n" "--list")
+expect("${out}" "\nvlmTHERMCONDPT +\\(p \\[Pa\\], t \\[K\\]\\) -> double: thermal conductivity \\[W/\\(m K\\)\\]\n" "--list")
+string(REGEX MATCHALL "[^\n]+" lines "${out}")
+set(columns)
+foreach(line IN LISTS lines)
+  string(REGEX MATCH "^vlm[A-Z0-9]+ *" name "${line}")
+  string(LENGTH "${name}" width)
+  list(APPEND columns ${width})
+endforeach()
+list(REMOVE_DUPLICATES columns)
+list(LENGTH columns distinct)
+if(NOT distinct EQUAL 1)
+  message(SEND_ERROR "--list: the parameters start in columns ${columns}")
+endif()
+
+# A batch: good, out-of-range and malformed rows, each answered in its own row and counted.
+set(rows "${WORK}/rows.csv")
+file(WRITE "${rows}" "# p, t\n3000000,300\n 3e6 , 300\n1e9,300\nabc,300\n1,2,3\n1e400,300\n\n20e6,573.15\r\n")
+set(h300 "115331\\.27302143[0-9]+")
+foreach(source FILE STDIN)
+  if(source STREQUAL FILE)
+    run(STORE ${english} EXPECT 1 ARGS batch HPT ${rows})
+  else()
+    run(STORE ${english} EXPECT 1 INPUT ${rows} ARGS batch vlmhpt)
+  endif()
+  expect("${out}" "^3000000,300,${h300},0\n3e6,300,${h300},0\n1e9,300,-1,2\nabc,300,,-1\n1,2,3,,-1\n1e400,300,,-1\n20e6,573\\.15,[0-9.]+,0\n$" "batch from ${source}")
+  expect("${err}" "^vlmprop: line 5: not a number: abc\nvlmprop: line 6: 2 value\\(s\\) expected, 3 found\nvlmprop: line 7: out of range: 1e400\nvlmprop: 7 row\\(s\\), 3 could not be read, 1 failed\n$" "batch counts from ${source}")
+endforeach()
+# Full precision: 17 significant digits.
+string(REGEX MATCH "\n20e6,573\\.15,([0-9.]+)," _ "${out}")
+string(REGEX REPLACE "[^0-9]" "" digits "${CMAKE_MATCH_1}")
+string(LENGTH "${digits}" count)
+if(count LESS 17)
+  message(SEND_ERROR "batch: ${CMAKE_MATCH_1} has fewer than 17 digits")
+endif()
+file(WRITE "${rows}" "1000000,400\n")
+run(STORE ${english} EXPECT 0 ARGS batch HPT ${rows})
 
 # A table in each mode.
 run(STORE ${english} EXPECT 0 ARGS table "F(P, T)" 20 MPa 300 C)
@@ -72,7 +126,7 @@ expect_lines("${out}" 15 "F(Tнас)")
 expect("${out}" "\nSaturation pressure: +101 kPa\n" "F(Tнас) ps")
 expect("${out}" "\nSurface tension: +58\\.9 mN/m\n" "F(Tнас) surface tension")
 
-run(STORE ${english} EXPECT 0 ARGS table px 1 MPa 150 % --json)
+run(STORE ${english} EXPECT 1 ARGS table px 1 MPa 150 % --json)
 expect("${out}" "\"mode\": \"F\\(P, X\\)\"" "F(P, X) mode")
 expect("${out}" "\\{\"row\": \"V\", \"label\": \"Specific volume:\", \"text\": \"Function is not defined for this parameters range\", \"unit\": \"m3/kg\", \"error\": true\\}" "F(P, X) failed row")
 expect("${out}" "\\{\"row\": \"Ps\", \"label\": \"Saturation temperature:\", \"text\": \"453\\.04\", \"unit\": \"K\", \"error\": false\\}" "F(P, X) Ts")
@@ -83,8 +137,8 @@ expect("${out}" "^F\\(T, X\\), Температура: 200 °C, Степень �
 expect("${out}" "\nДавление насыщения: +1\\.5547e\\+006 Па\n" "F(T, X) ps")
 expect("${out}" "\nОбъем: +6\\.4189e-002 м3/кг\n" "F(T, X) volume")
 
-# Out of range and the range check.
-run(STORE ${english} EXPECT 0 ARGS table pt 150 MPa 300 K)
+# Out of range and the range check: a row with an error text makes the status 1.
+run(STORE ${english} EXPECT 1 ARGS table pt 150 MPa 300 K)
 expect("${out}" "\nSpecific volume: +Function is not defined for this parameters range\n" "range check on")
 run(STORE ${english} EXPECT 0 ARGS table pt 150 MPa 300 K --no-range-check)
 expect("${out}" "\nSpecific volume: +9\\.48e-004 m3/kg\n" "range check off")

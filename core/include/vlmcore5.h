@@ -1,14 +1,29 @@
-/* vlmcore5: properties of water and steam (IAPWS-IF97, 1997 issue) as plain C functions.
+/* vlmcore5: properties of water and steam (IAPWS-IF97, the 1997 edition of the industrial
+ * formulation, with its region 5 up to 10 MPa) as plain C functions.
  *
- * Every property takes SI arguments (Pa, K, kg/m3, J/kg, J/(kg K)) and returns one double.
- * A failure returns -1 and leaves the reason in the library's last-error code:
- *   0 no error, 1 floating-point fault, 2 argument out of range, 3 density solver did not
- *   converge, 4 region not recognised.  Read the code right after the call whose outcome you
- *   want; -1 can also be a legitimate value.
+ * Every property takes SI arguments and returns one double; each declaration below says the
+ * unit of every argument and of the result, and each family the range check that applies and
+ * the error codes it can set (docs/functions.md has the same reference as a page).
+ * A failure returns -1 and leaves the reason in the library's last-error code (the
+ * VLM_ERROR_... values below).  Read the code right after the call whose outcome you want:
+ * -1 can also be a legitimate value, and the code and the settings are shared by every
+ * thread of the process.
  *
  * One declaration per line: the build reads this list to make the Windows import library. */
 #ifndef VLMCORE5_H
 #define VLMCORE5_H
+
+/* Version of the library this header belongs to. */
+#define VLM_VERSION_MAJOR 5
+#define VLM_VERSION_MINOR 1
+#define VLM_VERSION_PATCH 0
+
+/* The last-error codes (vlmGETLASTERROR). */
+#define VLM_ERROR_NONE 0           /* no error */
+#define VLM_ERROR_FLOAT_FAULT 1    /* floating-point fault, or a result that is not finite */
+#define VLM_ERROR_OUT_OF_RANGE 2   /* an argument outside the validity range (range check on) */
+#define VLM_ERROR_NO_ROOT 3        /* the region 3 density solver did not converge */
+#define VLM_ERROR_UNKNOWN_REGION 4 /* the region of the state was not recognised */
 
 #if defined(_WIN32)
 #  if defined(VLMCORE5_BUILD)
@@ -36,169 +51,207 @@ typedef double(VLM_CALL* vlmProperty1)(double);
 typedef double(VLM_CALL* vlmProperty2)(double, double);
 typedef double(VLM_CALL* vlmProperty3)(double, double, double);
 
-/* Settings and error state. */
-VLM_API int VLM_CALL vlmGETCHECKRANGEMODE(void);
-VLM_API int VLM_CALL vlmSETCHECKRANGEMODE(int mode);
-VLM_API double VLM_CALL vlmGETDELTATS(void);
-VLM_API double VLM_CALL vlmSETDELTATS(double delta);
-VLM_API int VLM_CALL vlmGETMAXITERATION(void);
-VLM_API int VLM_CALL vlmSETMAXITERATION(int maxiteration);
-VLM_API double VLM_CALL vlmGETDELTAPRESSURE(void);
-VLM_API double VLM_CALL vlmSETDELTAPRESSURE(double delta);
-VLM_API double VLM_CALL vlmGETINITWATERDENSITY(void);
-VLM_API double VLM_CALL vlmSETINITWATERDENSITY(double density);
-VLM_API double VLM_CALL vlmGETINITSTEAMDENSITY(void);
-VLM_API double VLM_CALL vlmSETINITSTEAMDENSITY(double density);
-VLM_API int VLM_CALL vlmGETLASTERROR(void);
-VLM_API int VLM_CALL vlmSETLASTERROR(int ErrCode);
-VLM_API const char* VLM_CALL vlmGETLASTERRORDESCRIPTION(void);
+/* BEGIN of the declarations generated from core/functions.table: edit the table, not this. */
+/* clang-format off */
 
-/* Region 1 (compressed liquid): no range check, any (p, t) is evaluated. */
-VLM_API double VLM_CALL vlmV1PT(double p, double t);
-VLM_API double VLM_CALL vlmU1PT(double p, double t);
-VLM_API double VLM_CALL vlmS1PT(double p, double t);
-VLM_API double VLM_CALL vlmH1PT(double p, double t);
-VLM_API double VLM_CALL vlmCP1PT(double p, double t);
-VLM_API double VLM_CALL vlmCV1PT(double p, double t);
-VLM_API double VLM_CALL vlmW1PT(double p, double t);
-VLM_API double VLM_CALL vlmT1PH(double p, double h);
-VLM_API double VLM_CALL vlmT1PS(double p, double s);
+/* Settings and error state.
+ * Range check: none: the settings are stored as given (the check-range mode as 1 or 0), and no function here changes the last-error code, except vlmSETLASTERROR.
+ * Error codes: none (the code is left as it was). */
+VLM_API int VLM_CALL vlmGETCHECKRANGEMODE(void); /* check-range mode, 1 on or 0 off */
+VLM_API int VLM_CALL vlmSETCHECKRANGEMODE(int mode); /* the stored mode, 1 if mode is not 0, else 0 from mode */
+VLM_API double VLM_CALL vlmGETDELTATS(void); /* delta TS [K] */
+VLM_API double VLM_CALL vlmSETDELTATS(double delta); /* the value stored [K] from delta [K] */
+VLM_API int VLM_CALL vlmGETMAXITERATION(void); /* max iteration */
+VLM_API int VLM_CALL vlmSETMAXITERATION(int maxiteration); /* the value stored from maxiteration */
+VLM_API double VLM_CALL vlmGETDELTAPRESSURE(void); /* delta pressure [Pa] */
+VLM_API double VLM_CALL vlmSETDELTAPRESSURE(double delta); /* the value stored [Pa] from delta [Pa] */
+VLM_API double VLM_CALL vlmGETINITWATERDENSITY(void); /* initial water density [kg/m3] */
+VLM_API double VLM_CALL vlmSETINITWATERDENSITY(double density); /* the value stored [kg/m3] from density [kg/m3] */
+VLM_API double VLM_CALL vlmGETINITSTEAMDENSITY(void); /* initial steam density [kg/m3] */
+VLM_API double VLM_CALL vlmSETINITSTEAMDENSITY(double density); /* the value stored [kg/m3] from density [kg/m3] */
+VLM_API int VLM_CALL vlmGETLASTERROR(void); /* the last-error code */
+VLM_API int VLM_CALL vlmSETLASTERROR(int ErrCode); /* the code stored, the absolute value of ErrCode if it is 0 to 4, else 0 from ErrCode */
+VLM_API const char* VLM_CALL vlmGETLASTERRORDESCRIPTION(void); /* text of the last-error code in the chosen language, owned by the library */
 
-/* Region 2 (steam): no range check. */
-VLM_API double VLM_CALL vlmV2PT(double p, double t);
-VLM_API double VLM_CALL vlmU2PT(double p, double t);
-VLM_API double VLM_CALL vlmS2PT(double p, double t);
-VLM_API double VLM_CALL vlmH2PT(double p, double t);
-VLM_API double VLM_CALL vlmCP2PT(double p, double t);
-VLM_API double VLM_CALL vlmCV2PT(double p, double t);
-VLM_API double VLM_CALL vlmW2PT(double p, double t);
+/* Region 1 (compressed liquid) from (p, t), and its backward equations T(p, h) and T(p, s).
+ * Range check: none: any arguments are evaluated with the region 1 equations.
+ * Error codes: 0, 1. */
+VLM_API double VLM_CALL vlmV1PT(double p, double t); /* specific volume [m3/kg] from p [Pa], t [K] */
+VLM_API double VLM_CALL vlmU1PT(double p, double t); /* specific internal energy [J/kg] from p [Pa], t [K] */
+VLM_API double VLM_CALL vlmS1PT(double p, double t); /* specific entropy [J/(kg K)] from p [Pa], t [K] */
+VLM_API double VLM_CALL vlmH1PT(double p, double t); /* specific enthalpy [J/kg] from p [Pa], t [K] */
+VLM_API double VLM_CALL vlmCP1PT(double p, double t); /* isobaric heat capacity [J/(kg K)] from p [Pa], t [K] */
+VLM_API double VLM_CALL vlmCV1PT(double p, double t); /* isochoric heat capacity [J/(kg K)] from p [Pa], t [K] */
+VLM_API double VLM_CALL vlmW1PT(double p, double t); /* speed of sound [m/s] from p [Pa], t [K] */
+VLM_API double VLM_CALL vlmT1PH(double p, double h); /* temperature [K] from p [Pa], h [J/kg] */
+VLM_API double VLM_CALL vlmT1PS(double p, double s); /* temperature [K] from p [Pa], s [J/(kg K)] */
 
-/* Saturation line and the boundary between regions 2 and 3, range-checked. */
-VLM_API double VLM_CALL vlmPST(double t);
-VLM_API double VLM_CALL vlmTSP(double p);
-VLM_API double VLM_CALL vlmT23P(double p);
-VLM_API double VLM_CALL vlmP23T(double t);
+/* Region 2 (steam) from (p, t).
+ * Range check: none: any arguments are evaluated with the region 2 equations.
+ * Error codes: 0, 1. */
+VLM_API double VLM_CALL vlmV2PT(double p, double t); /* specific volume [m3/kg] from p [Pa], t [K] */
+VLM_API double VLM_CALL vlmU2PT(double p, double t); /* specific internal energy [J/kg] from p [Pa], t [K] */
+VLM_API double VLM_CALL vlmS2PT(double p, double t); /* specific entropy [J/(kg K)] from p [Pa], t [K] */
+VLM_API double VLM_CALL vlmH2PT(double p, double t); /* specific enthalpy [J/kg] from p [Pa], t [K] */
+VLM_API double VLM_CALL vlmCP2PT(double p, double t); /* isobaric heat capacity [J/(kg K)] from p [Pa], t [K] */
+VLM_API double VLM_CALL vlmCV2PT(double p, double t); /* isochoric heat capacity [J/(kg K)] from p [Pa], t [K] */
+VLM_API double VLM_CALL vlmW2PT(double p, double t); /* speed of sound [m/s] from p [Pa], t [K] */
 
-/* Region 5 (high-temperature steam): no range check. */
-VLM_API double VLM_CALL vlmV5PT(double p, double t);
-VLM_API double VLM_CALL vlmU5PT(double p, double t);
-VLM_API double VLM_CALL vlmS5PT(double p, double t);
-VLM_API double VLM_CALL vlmH5PT(double p, double t);
-VLM_API double VLM_CALL vlmCP5PT(double p, double t);
-VLM_API double VLM_CALL vlmCV5PT(double p, double t);
-VLM_API double VLM_CALL vlmW5PT(double p, double t);
+/* Saturation line and the boundary line between regions 2 and 3.
+ * Range check: checked, limits inclusive.
+ * Error codes: 0, 1, 2. */
+VLM_API double VLM_CALL vlmPST(double t); /* saturation pressure [Pa] from t [K], checked: 273.16 K <= t <= 647.096 K */
+VLM_API double VLM_CALL vlmTSP(double p); /* saturation temperature [K] from p [Pa], checked: 611.212677444345 Pa <= p <= 22064000.0003205 Pa */
+VLM_API double VLM_CALL vlmT23P(double p); /* temperature on the B23 line [K] from p [Pa], checked: 16529164.2526216 Pa <= p <= 100 MPa */
+VLM_API double VLM_CALL vlmP23T(double t); /* pressure on the B23 line [Pa] from t [K], checked: 623.15 K <= t <= 863.15 K */
 
-/* Region 3 (near-critical): from density r and temperature, and from (p, t) through the
- * density solver (settings max iteration, delta pressure, initial densities).  No range check. */
-VLM_API double VLM_CALL vlmP3RT(double r, double t);
-VLM_API double VLM_CALL vlmU3RT(double r, double t);
-VLM_API double VLM_CALL vlmS3RT(double r, double t);
-VLM_API double VLM_CALL vlmH3RT(double r, double t);
-VLM_API double VLM_CALL vlmCP3RT(double r, double t);
-VLM_API double VLM_CALL vlmCV3RT(double r, double t);
-VLM_API double VLM_CALL vlmW3RT(double r, double t);
-VLM_API double VLM_CALL vlmR3PT(double p, double t);
-VLM_API double VLM_CALL vlmR3PTR0(double p, double t, double r0);
-VLM_API double VLM_CALL vlmV3PT(double p, double t);
-VLM_API double VLM_CALL vlmU3PT(double p, double t);
-VLM_API double VLM_CALL vlmS3PT(double p, double t);
-VLM_API double VLM_CALL vlmH3PT(double p, double t);
-VLM_API double VLM_CALL vlmCP3PT(double p, double t);
-VLM_API double VLM_CALL vlmCV3PT(double p, double t);
-VLM_API double VLM_CALL vlmW3PT(double p, double t);
+/* Region 5 (high-temperature steam) from (p, t).
+ * Range check: none: any arguments are evaluated with the region 5 equations.
+ * Error codes: 0, 1. */
+VLM_API double VLM_CALL vlmV5PT(double p, double t); /* specific volume [m3/kg] from p [Pa], t [K] */
+VLM_API double VLM_CALL vlmU5PT(double p, double t); /* specific internal energy [J/kg] from p [Pa], t [K] */
+VLM_API double VLM_CALL vlmS5PT(double p, double t); /* specific entropy [J/(kg K)] from p [Pa], t [K] */
+VLM_API double VLM_CALL vlmH5PT(double p, double t); /* specific enthalpy [J/kg] from p [Pa], t [K] */
+VLM_API double VLM_CALL vlmCP5PT(double p, double t); /* isobaric heat capacity [J/(kg K)] from p [Pa], t [K] */
+VLM_API double VLM_CALL vlmCV5PT(double p, double t); /* isochoric heat capacity [J/(kg K)] from p [Pa], t [K] */
+VLM_API double VLM_CALL vlmW5PT(double p, double t); /* speed of sound [m/s] from p [Pa], t [K] */
 
-/* Transport properties from density and temperature, and surface tension. */
-VLM_API double VLM_CALL vlmTHERMCONDRT(double r, double t);
-VLM_API double VLM_CALL vlmDYNVISRT(double r, double t);
-VLM_API double VLM_CALL vlmSURFTENT(double t);
+/* Region 3 (near-critical) from density r and temperature.
+ * Range check: none.
+ * Error codes: 0, 1. */
+VLM_API double VLM_CALL vlmP3RT(double r, double t); /* pressure [Pa] from r [kg/m3], t [K] */
+VLM_API double VLM_CALL vlmU3RT(double r, double t); /* specific internal energy [J/kg] from r [kg/m3], t [K] */
+VLM_API double VLM_CALL vlmS3RT(double r, double t); /* specific entropy [J/(kg K)] from r [kg/m3], t [K] */
+VLM_API double VLM_CALL vlmH3RT(double r, double t); /* specific enthalpy [J/kg] from r [kg/m3], t [K] */
+VLM_API double VLM_CALL vlmCP3RT(double r, double t); /* isobaric heat capacity [J/(kg K)] from r [kg/m3], t [K] */
+VLM_API double VLM_CALL vlmCV3RT(double r, double t); /* isochoric heat capacity [J/(kg K)] from r [kg/m3], t [K] */
+VLM_API double VLM_CALL vlmW3RT(double r, double t); /* speed of sound [m/s] from r [kg/m3], t [K] */
 
-/* Region of a (p, t) point: 1, 2, 3, 5, or 4 on the saturation line within delta TS (only
- * vlmWATERSTATEAREA); -1 on failure. */
-VLM_API int VLM_CALL vlmWATERSTATEAREA(double p, double t);
-VLM_API int VLM_CALL vlmWATERSTATEAREA2(double p, double t);
+/* Region 3 from (p, t) through the density solver (settings max iteration, delta pressure, initial densities).
+ * Range check: none.
+ * Error codes: 0, 1, 3. */
+VLM_API double VLM_CALL vlmR3PT(double p, double t); /* density [kg/m3] from p [Pa], t [K] */
+VLM_API double VLM_CALL vlmR3PTR0(double p, double t, double r0); /* density [kg/m3] from p [Pa], t [K], r0 [kg/m3] */
+VLM_API double VLM_CALL vlmV3PT(double p, double t); /* specific volume [m3/kg] from p [Pa], t [K] */
+VLM_API double VLM_CALL vlmU3PT(double p, double t); /* specific internal energy [J/kg] from p [Pa], t [K] */
+VLM_API double VLM_CALL vlmS3PT(double p, double t); /* specific entropy [J/(kg K)] from p [Pa], t [K] */
+VLM_API double VLM_CALL vlmH3PT(double p, double t); /* specific enthalpy [J/kg] from p [Pa], t [K] */
+VLM_API double VLM_CALL vlmCP3PT(double p, double t); /* isobaric heat capacity [J/(kg K)] from p [Pa], t [K] */
+VLM_API double VLM_CALL vlmCV3PT(double p, double t); /* isochoric heat capacity [J/(kg K)] from p [Pa], t [K] */
+VLM_API double VLM_CALL vlmW3PT(double p, double t); /* speed of sound [m/s] from p [Pa], t [K] */
 
-/* Single-phase properties from (p, t), the region chosen by vlmWATERSTATEAREA2. */
-VLM_API double VLM_CALL vlmVPT(double p, double t);
-VLM_API double VLM_CALL vlmUPT(double p, double t);
-VLM_API double VLM_CALL vlmSPT(double p, double t);
-VLM_API double VLM_CALL vlmHPT(double p, double t);
-VLM_API double VLM_CALL vlmCPPT(double p, double t);
-VLM_API double VLM_CALL vlmCVPT(double p, double t);
-VLM_API double VLM_CALL vlmWPT(double p, double t);
+/* Transport properties from (r, t), and surface tension.
+ * Range check: checked, limits inclusive.
+ * Error codes: 0, 1, 2. */
+VLM_API double VLM_CALL vlmTHERMCONDRT(double r, double t); /* thermal conductivity [W/(m K)] from r [kg/m3], t [K], checked: 273.16 K <= t <= 1073.15 K (density not checked) */
+VLM_API double VLM_CALL vlmDYNVISRT(double r, double t); /* dynamic viscosity [Pa s] from r [kg/m3], t [K], checked: 273.16 K <= t <= 1173.15 K (density not checked) */
+VLM_API double VLM_CALL vlmSURFTENT(double t); /* surface tension [N/m] from t [K], checked: 273.16 K <= t <= 647.096 K */
 
-/* Transport properties and derived quantities from (p, t). */
-VLM_API double VLM_CALL vlmTHERMCONDPT(double p, double t);
-VLM_API double VLM_CALL vlmDYNVISPT(double p, double t);
-VLM_API double VLM_CALL vlmPRANDTLEPT(double p, double t);
-VLM_API double VLM_CALL vlmKINVISPT(double p, double t);
-VLM_API double VLM_CALL vlmKPT(double p, double t);
+/* Region of a (p, t) point, -1 on failure.
+ * Range check: checked: 273.16 K <= t <= 2273.15 K, 611.212677444345 Pa <= p <= 100 MPa, p <= 10 MPa above 1073.15 K.
+ * Error codes: 0, 1, 2. */
+VLM_API int VLM_CALL vlmWATERSTATEAREA(double p, double t); /* region 1, 2, 3, 5, or 4 within delta TS of the saturation line from p [Pa], t [K] */
+VLM_API int VLM_CALL vlmWATERSTATEAREA2(double p, double t); /* region 1, 2, 3 or 5 from p [Pa], t [K] */
 
-/* Saturated water (SWT) and saturated steam (SST) at saturation temperature t; heat of
- * vaporization. */
-VLM_API double VLM_CALL vlmVSWT(double t);
-VLM_API double VLM_CALL vlmUSWT(double t);
-VLM_API double VLM_CALL vlmSSWT(double t);
-VLM_API double VLM_CALL vlmHSWT(double t);
-VLM_API double VLM_CALL vlmCPSWT(double t);
-VLM_API double VLM_CALL vlmCVSWT(double t);
-VLM_API double VLM_CALL vlmWSWT(double t);
-VLM_API double VLM_CALL vlmKSWT(double t);
-VLM_API double VLM_CALL vlmTHERMCONDSWT(double t);
-VLM_API double VLM_CALL vlmDYNVISSWT(double t);
-VLM_API double VLM_CALL vlmKINVISSWT(double t);
-VLM_API double VLM_CALL vlmPRANDTLESWT(double t);
-VLM_API double VLM_CALL vlmVSST(double t);
-VLM_API double VLM_CALL vlmUSST(double t);
-VLM_API double VLM_CALL vlmSSST(double t);
-VLM_API double VLM_CALL vlmHSST(double t);
-VLM_API double VLM_CALL vlmCPSST(double t);
-VLM_API double VLM_CALL vlmCVSST(double t);
-VLM_API double VLM_CALL vlmWSST(double t);
-VLM_API double VLM_CALL vlmKSST(double t);
-VLM_API double VLM_CALL vlmTHERMCONDSST(double t);
-VLM_API double VLM_CALL vlmDYNVISSST(double t);
-VLM_API double VLM_CALL vlmKINVISSST(double t);
-VLM_API double VLM_CALL vlmPRANDTLESST(double t);
-VLM_API double VLM_CALL vlmRST(double t);
+/* Single-phase properties from (p, t), the region chosen by vlmWATERSTATEAREA2.
+ * Range check: checked: the range of vlmWATERSTATEAREA2.
+ * Error codes: 0, 1, 2, 3, 4. */
+VLM_API double VLM_CALL vlmVPT(double p, double t); /* specific volume [m3/kg] from p [Pa], t [K] */
+VLM_API double VLM_CALL vlmUPT(double p, double t); /* specific internal energy [J/kg] from p [Pa], t [K] */
+VLM_API double VLM_CALL vlmSPT(double p, double t); /* specific entropy [J/(kg K)] from p [Pa], t [K] */
+VLM_API double VLM_CALL vlmHPT(double p, double t); /* specific enthalpy [J/kg] from p [Pa], t [K] */
+VLM_API double VLM_CALL vlmCPPT(double p, double t); /* isobaric heat capacity [J/(kg K)] from p [Pa], t [K] */
+VLM_API double VLM_CALL vlmCVPT(double p, double t); /* isochoric heat capacity [J/(kg K)] from p [Pa], t [K] */
+VLM_API double VLM_CALL vlmWPT(double p, double t); /* speed of sound [m/s] from p [Pa], t [K] */
 
-/* Wet steam: from (t, x); from (p, t, x), x used only on the saturation line; dryness
- * from t and a property value. */
-VLM_API double VLM_CALL vlmVSTX(double t, double x);
-VLM_API double VLM_CALL vlmUSTX(double t, double x);
-VLM_API double VLM_CALL vlmSSTX(double t, double x);
-VLM_API double VLM_CALL vlmHSTX(double t, double x);
-VLM_API double VLM_CALL vlmCPSTX(double t, double x);
-VLM_API double VLM_CALL vlmCVSTX(double t, double x);
-VLM_API double VLM_CALL vlmWSTX(double t, double x);
-VLM_API double VLM_CALL vlmKSTX(double t, double x);
-VLM_API double VLM_CALL vlmTHERMCONDSTX(double t, double x);
-VLM_API double VLM_CALL vlmDYNVISSTX(double t, double x);
-VLM_API double VLM_CALL vlmKINVISSTX(double t, double x);
-VLM_API double VLM_CALL vlmPRANDTLESTX(double t, double x);
-VLM_API double VLM_CALL vlmVPTX(double p, double t, double x);
-VLM_API double VLM_CALL vlmUPTX(double p, double t, double x);
-VLM_API double VLM_CALL vlmSPTX(double p, double t, double x);
-VLM_API double VLM_CALL vlmHPTX(double p, double t, double x);
-VLM_API double VLM_CALL vlmCPPTX(double p, double t, double x);
-VLM_API double VLM_CALL vlmCVPTX(double p, double t, double x);
-VLM_API double VLM_CALL vlmWPTX(double p, double t, double x);
-VLM_API double VLM_CALL vlmKPTX(double p, double t, double x);
-VLM_API double VLM_CALL vlmTHERMCONDPTX(double p, double t, double x);
-VLM_API double VLM_CALL vlmDYNVISPTX(double p, double t, double x);
-VLM_API double VLM_CALL vlmKINVISPTX(double p, double t, double x);
-VLM_API double VLM_CALL vlmPRANDTLEPTX(double p, double t, double x);
-VLM_API double VLM_CALL vlmXSTV(double t, double v);
-VLM_API double VLM_CALL vlmXSTU(double t, double u);
-VLM_API double VLM_CALL vlmXSTS(double t, double s);
-VLM_API double VLM_CALL vlmXSTH(double t, double h);
-VLM_API double VLM_CALL vlmXSTCP(double t, double cp);
-VLM_API double VLM_CALL vlmXSTCV(double t, double cv);
-VLM_API double VLM_CALL vlmXSTW(double t, double w);
-VLM_API double VLM_CALL vlmXSTK(double t, double k);
-VLM_API double VLM_CALL vlmXSTTHERMCOND(double t, double tc);
-VLM_API double VLM_CALL vlmXSTDYNVIS(double t, double dv);
-VLM_API double VLM_CALL vlmXSTKINVIS(double t, double kv);
-VLM_API double VLM_CALL vlmXSTPRANDTLE(double t, double pr);
+/* Transport properties and derived quantities from (p, t).
+ * Range check: no check of its own: the range of the functions it calls (vlmVPT and the other general functions).
+ * Error codes: 0, 1, 2, 3, 4. */
+VLM_API double VLM_CALL vlmTHERMCONDPT(double p, double t); /* thermal conductivity [W/(m K)] from p [Pa], t [K], checked: 273.16 K <= t <= 1073.15 K and 611.212677444345 Pa <= p <= 100 MPa, p <= 70 MPa above 773.15 K and p <= 40 MPa above 923.15 K */
+VLM_API double VLM_CALL vlmDYNVISPT(double p, double t); /* dynamic viscosity [Pa s] from p [Pa], t [K], checked: 273.16 K <= t <= 1073.15 K and 611.212677444345 Pa <= p <= 100 MPa */
+VLM_API double VLM_CALL vlmPRANDTLEPT(double p, double t); /* Prandtl number from p [Pa], t [K] */
+VLM_API double VLM_CALL vlmKINVISPT(double p, double t); /* kinematic viscosity [m2/s] from p [Pa], t [K] */
+VLM_API double VLM_CALL vlmKPT(double p, double t); /* isentropic exponent from p [Pa], t [K] */
+
+/* Saturated water (SWT) and saturated steam (SST) at saturation temperature t, and the heat of vaporization (RST).
+ * Range check: checked: 273.16 K <= t <= 647.096 K.
+ * Error codes: 0, 1, 2, 3. */
+VLM_API double VLM_CALL vlmVSWT(double t); /* specific volume [m3/kg] from t [K] */
+VLM_API double VLM_CALL vlmUSWT(double t); /* specific internal energy [J/kg] from t [K] */
+VLM_API double VLM_CALL vlmSSWT(double t); /* specific entropy [J/(kg K)] from t [K] */
+VLM_API double VLM_CALL vlmHSWT(double t); /* specific enthalpy [J/kg] from t [K] */
+VLM_API double VLM_CALL vlmCPSWT(double t); /* isobaric heat capacity [J/(kg K)] from t [K] */
+VLM_API double VLM_CALL vlmCVSWT(double t); /* isochoric heat capacity [J/(kg K)] from t [K] */
+VLM_API double VLM_CALL vlmWSWT(double t); /* speed of sound [m/s] from t [K] */
+VLM_API double VLM_CALL vlmKSWT(double t); /* isentropic exponent from t [K] */
+VLM_API double VLM_CALL vlmTHERMCONDSWT(double t); /* thermal conductivity [W/(m K)] from t [K] */
+VLM_API double VLM_CALL vlmDYNVISSWT(double t); /* dynamic viscosity [Pa s] from t [K] */
+VLM_API double VLM_CALL vlmKINVISSWT(double t); /* kinematic viscosity [m2/s] from t [K] */
+VLM_API double VLM_CALL vlmPRANDTLESWT(double t); /* Prandtl number from t [K] */
+VLM_API double VLM_CALL vlmVSST(double t); /* specific volume [m3/kg] from t [K] */
+VLM_API double VLM_CALL vlmUSST(double t); /* specific internal energy [J/kg] from t [K] */
+VLM_API double VLM_CALL vlmSSST(double t); /* specific entropy [J/(kg K)] from t [K] */
+VLM_API double VLM_CALL vlmHSST(double t); /* specific enthalpy [J/kg] from t [K] */
+VLM_API double VLM_CALL vlmCPSST(double t); /* isobaric heat capacity [J/(kg K)] from t [K] */
+VLM_API double VLM_CALL vlmCVSST(double t); /* isochoric heat capacity [J/(kg K)] from t [K] */
+VLM_API double VLM_CALL vlmWSST(double t); /* speed of sound [m/s] from t [K] */
+VLM_API double VLM_CALL vlmKSST(double t); /* isentropic exponent from t [K] */
+VLM_API double VLM_CALL vlmTHERMCONDSST(double t); /* thermal conductivity [W/(m K)] from t [K] */
+VLM_API double VLM_CALL vlmDYNVISSST(double t); /* dynamic viscosity [Pa s] from t [K] */
+VLM_API double VLM_CALL vlmKINVISSST(double t); /* kinematic viscosity [m2/s] from t [K] */
+VLM_API double VLM_CALL vlmPRANDTLESST(double t); /* Prandtl number from t [K] */
+VLM_API double VLM_CALL vlmRST(double t); /* heat of vaporization [J/kg] from t [K] */
+
+/* Wet steam of dryness x at saturation temperature t.
+ * Range check: checked: 273.16 K <= t <= 647.096 K and 0 <= x <= 1.
+ * Error codes: 0, 1, 2, 3. */
+VLM_API double VLM_CALL vlmVSTX(double t, double x); /* specific volume [m3/kg] from t [K], x */
+VLM_API double VLM_CALL vlmUSTX(double t, double x); /* specific internal energy [J/kg] from t [K], x */
+VLM_API double VLM_CALL vlmSSTX(double t, double x); /* specific entropy [J/(kg K)] from t [K], x */
+VLM_API double VLM_CALL vlmHSTX(double t, double x); /* specific enthalpy [J/kg] from t [K], x */
+VLM_API double VLM_CALL vlmCPSTX(double t, double x); /* isobaric heat capacity [J/(kg K)] from t [K], x */
+VLM_API double VLM_CALL vlmCVSTX(double t, double x); /* isochoric heat capacity [J/(kg K)] from t [K], x */
+VLM_API double VLM_CALL vlmWSTX(double t, double x); /* speed of sound [m/s] from t [K], x */
+VLM_API double VLM_CALL vlmKSTX(double t, double x); /* isentropic exponent from t [K], x */
+VLM_API double VLM_CALL vlmTHERMCONDSTX(double t, double x); /* thermal conductivity [W/(m K)] from t [K], x */
+VLM_API double VLM_CALL vlmDYNVISSTX(double t, double x); /* dynamic viscosity [Pa s] from t [K], x */
+VLM_API double VLM_CALL vlmKINVISSTX(double t, double x); /* kinematic viscosity [m2/s] from t [K], x */
+VLM_API double VLM_CALL vlmPRANDTLESTX(double t, double x); /* Prandtl number from t [K], x */
+
+/* From (p, t, x): single-phase when vlmWATERSTATEAREA answers 1, 2, 3 or 5 (x unused), wet steam at (t, x) when it answers 4.
+ * Range check: checked: the range of vlmWATERSTATEAREA, and on the saturation line also 0 <= x <= 1.
+ * Error codes: 0, 1, 2, 3, 4. */
+VLM_API double VLM_CALL vlmVPTX(double p, double t, double x); /* specific volume [m3/kg] from p [Pa], t [K], x */
+VLM_API double VLM_CALL vlmUPTX(double p, double t, double x); /* specific internal energy [J/kg] from p [Pa], t [K], x */
+VLM_API double VLM_CALL vlmSPTX(double p, double t, double x); /* specific entropy [J/(kg K)] from p [Pa], t [K], x */
+VLM_API double VLM_CALL vlmHPTX(double p, double t, double x); /* specific enthalpy [J/kg] from p [Pa], t [K], x */
+VLM_API double VLM_CALL vlmCPPTX(double p, double t, double x); /* isobaric heat capacity [J/(kg K)] from p [Pa], t [K], x */
+VLM_API double VLM_CALL vlmCVPTX(double p, double t, double x); /* isochoric heat capacity [J/(kg K)] from p [Pa], t [K], x */
+VLM_API double VLM_CALL vlmWPTX(double p, double t, double x); /* speed of sound [m/s] from p [Pa], t [K], x */
+VLM_API double VLM_CALL vlmKPTX(double p, double t, double x); /* isentropic exponent from p [Pa], t [K], x */
+VLM_API double VLM_CALL vlmTHERMCONDPTX(double p, double t, double x); /* thermal conductivity [W/(m K)] from p [Pa], t [K], x */
+VLM_API double VLM_CALL vlmDYNVISPTX(double p, double t, double x); /* dynamic viscosity [Pa s] from p [Pa], t [K], x */
+VLM_API double VLM_CALL vlmKINVISPTX(double p, double t, double x); /* kinematic viscosity [m2/s] from p [Pa], t [K], x */
+VLM_API double VLM_CALL vlmPRANDTLEPTX(double p, double t, double x); /* Prandtl number from p [Pa], t [K], x */
+
+/* Dryness x from saturation temperature t and the value of a property (in that property's unit).
+ * Range check: checked: 273.16 K <= t <= 647.096 K, the value between its saturated-water and saturated-steam values.
+ * Error codes: 0, 1, 2, 3. */
+VLM_API double VLM_CALL vlmXSTV(double t, double v); /* dryness from t [K], v [m3/kg] */
+VLM_API double VLM_CALL vlmXSTU(double t, double u); /* dryness from t [K], u [J/kg] */
+VLM_API double VLM_CALL vlmXSTS(double t, double s); /* dryness from t [K], s [J/(kg K)] */
+VLM_API double VLM_CALL vlmXSTH(double t, double h); /* dryness from t [K], h [J/kg] */
+VLM_API double VLM_CALL vlmXSTCP(double t, double cp); /* dryness from t [K], cp [J/(kg K)] */
+VLM_API double VLM_CALL vlmXSTCV(double t, double cv); /* dryness from t [K], cv [J/(kg K)] */
+VLM_API double VLM_CALL vlmXSTW(double t, double w); /* dryness from t [K], w [m/s] */
+VLM_API double VLM_CALL vlmXSTK(double t, double k); /* dryness from t [K], k */
+VLM_API double VLM_CALL vlmXSTTHERMCOND(double t, double tc); /* dryness from t [K], tc [W/(m K)] */
+VLM_API double VLM_CALL vlmXSTDYNVIS(double t, double dv); /* dryness from t [K], dv [Pa s] */
+VLM_API double VLM_CALL vlmXSTKINVIS(double t, double kv); /* dryness from t [K], kv [m2/s] */
+VLM_API double VLM_CALL vlmXSTPRANDTLE(double t, double pr); /* dryness from t [K], pr */
+
+/* clang-format on */
+/* END of the generated declarations. */
 
 #ifdef __cplusplus
 }

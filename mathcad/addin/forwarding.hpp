@@ -17,7 +17,7 @@ namespace vlmmcad {
 // as its source.
 inline McadStatus statusOfLastCall() {
   const int code = vlmGETLASTERROR();
-  if (code == 0) return 0;
+  if (code == VLM_ERROR_NONE) return 0;
   constexpr McadStatus kFirstArgument = 1u << 16;
   return kFirstArgument + static_cast<McadStatus>(code) + 1u;
 }

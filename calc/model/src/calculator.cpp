@@ -313,7 +313,7 @@ void Calculator::showError(Row row) {
 // A row shows the library's error text only when its call returned -1 and left an error
 // code: -1 with code 0 is a legitimate value.
 void Calculator::fill(Row row, double value) {
-  if (value == -1.0 && library_.lastError() != 0) {
+  if (value == -1.0 && library_.lastError() != VLM_ERROR_NONE) {
     showError(row);
     return;
   }
@@ -344,7 +344,7 @@ void Calculator::recalculate() {
   const std::string psUnit = unitNameAt(rowQuantity(Row::Ps), rowUnit_[index(Row::Ps)]);
   const auto saturationTemperature = [&](double p) {
     const double ts = library_.saturationTemperature(p);
-    if (library_.lastError() != 0) {
+    if (library_.lastError() != VLM_ERROR_NONE) {
       showError(Row::Ps);
     } else {
       results_[index(Row::Ps)] = formatNumber(kelvinToTemperature(ts, psUnit, language_), digits_);
@@ -354,7 +354,7 @@ void Calculator::recalculate() {
   };
   const auto saturationPressure = [&](double t) {
     const double ps = library_.saturationPressure(t);
-    if (library_.lastError() != 0) {
+    if (library_.lastError() != VLM_ERROR_NONE) {
       showError(Row::Ps);
     } else {
       results_[index(Row::Ps)] = formatNumber(pressureToDisplayDividing(ps, psUnit, language_), digits_);

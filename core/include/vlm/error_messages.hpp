@@ -3,11 +3,13 @@
 // library's description export and the Mathcad add-in's error-message table.
 #pragma once
 
+#include "vlmcore5.h"
+
 namespace vlm {
 
 enum class Language { English = 0, Russian = 1 };
 
-inline constexpr int kErrorCodeCount = 5;
+inline constexpr int kErrorCodeCount = VLM_ERROR_UNKNOWN_REGION + 1;
 
 // kErrorMessages[language][code]; static storage, never freed.
 extern const char* const kErrorMessages[2][kErrorCodeCount];

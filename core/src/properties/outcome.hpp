@@ -5,14 +5,16 @@
 
 #include <cmath>
 
+#include "vlmcore5.h"
+
 namespace vlm {
 
 enum ErrorCode : int {
-  kNoError = 0,
-  kFloatFault = 1,
-  kOutOfRange = 2,
-  kNoRoot = 3,
-  kUnknownRegion = 4,
+  kNoError = VLM_ERROR_NONE,
+  kFloatFault = VLM_ERROR_FLOAT_FAULT,
+  kOutOfRange = VLM_ERROR_OUT_OF_RANGE,
+  kNoRoot = VLM_ERROR_NO_ROOT,
+  kUnknownRegion = VLM_ERROR_UNKNOWN_REGION,
 };
 
 // The settings one computation runs with.
