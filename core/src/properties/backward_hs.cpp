@@ -52,6 +52,20 @@ namespace tsat {
 #include "tables/region4_Tsat_hs.inc"
 }
 
+VLM_SERIES_TABLE(B13Table, b13, b13::I, b13::J, b13::n);
+VLM_SERIES_TABLE(B23Table, b23, b23::I, b23::J, b23::n);
+VLM_SERIES_TABLE(H1Table, h1, h1::I, h1::J, h1::n);
+VLM_SERIES_TABLE(H2c3bTable, h2c3b, h2c3b::I, h2c3b::J, h2c3b::n);
+VLM_SERIES_TABLE(H3aTable, h3a, h3a::I, h3a::J, h3a::n);
+VLM_SERIES_TABLE(P1Table, p1, p1::I, p1::J, p1::n);
+VLM_SERIES_TABLE(P2aTable, p2a, p2a::I, p2a::J, p2a::n);
+VLM_SERIES_TABLE(P2bTable, p2b, p2b::I, p2b::J, p2b::n);
+VLM_SERIES_TABLE(P2cTable, p2c, p2c::I, p2c::J, p2c::n);
+VLM_SERIES_TABLE(P3aTable, p3a, p3a::I, p3a::J, p3a::n);
+VLM_SERIES_TABLE(P3bTable, p3b, p3b::I, p3b::J, p3b::n);
+VLM_SERIES_TABLE(TsatTable, tsat, tsat::I, tsat::J, tsat::n);
+VLM_SERIES_TABLE(Vapour2abTable, vapour2ab, vapour2ab::I, vapour2ab::J, vapour2ab::n);
+
 using series::sum;
 
 double fourth(double x) {
@@ -73,54 +87,48 @@ Sub region2HS(double h, double s) {
   return s >= sbc ? Sub::b : Sub::c;
 }
 
-double p1HS(double h, double s) { return 100e6 * sum<p1::I, p1::J, p1::n>(h / 3400e3 + 0.05, s / 7600.0 + 0.05); }
+double p1HS(double h, double s) { return 100e6 * sum<P1Table>(h / 3400e3 + 0.05, s / 7600.0 + 0.05); }
 
 double p2HS(double h, double s) {
   switch (region2HS(h, s)) {
     case Sub::a:
-      return 4e6 * fourth(sum<p2a::I, p2a::J, p2a::n>(h / 4200e3 - 0.5, s / 12000.0 - 1.2));
+      return 4e6 * fourth(sum<P2aTable>(h / 4200e3 - 0.5, s / 12000.0 - 1.2));
     case Sub::b:
-      return 100e6 * fourth(sum<p2b::I, p2b::J, p2b::n>(h / 4100e3 - 0.6, s / 7900.0 - 1.01));
+      return 100e6 * fourth(sum<P2bTable>(h / 4100e3 - 0.6, s / 7900.0 - 1.01));
     default:
-      return 100e6 * fourth(sum<p2c::I, p2c::J, p2c::n>(h / 3500e3 - 0.7, s / 5900.0 - 1.1));
+      return 100e6 * fourth(sum<P2cTable>(h / 3500e3 - 0.7, s / 5900.0 - 1.1));
   }
 }
 
 double p3HS(double h, double s) {
-  if (s <= sCritical) return 99e6 * sum<p3a::I, p3a::J, p3a::n>(h / 2300e3 - 1.01, s / 4400.0 - 0.750);
-  return 16.6e6 / sum<p3b::I, p3b::J, p3b::n>(h / 2800e3 - 0.681, s / 5300.0 - 0.792);
+  if (s <= sCritical) return 99e6 * sum<P3aTable>(h / 2300e3 - 1.01, s / 4400.0 - 0.750);
+  return 16.6e6 / sum<P3bTable>(h / 2800e3 - 0.681, s / 5300.0 - 0.792);
 }
 
 double hLiquid1(double s) {
   const double sigma = s / 3800.0;
-  return 1700e3 * sum<h1::I, h1::J, h1::n>(sigma - 1.09, sigma + 0.366e-4);
+  return 1700e3 * sum<H1Table>(sigma - 1.09, sigma + 0.366e-4);
 }
 
 double hLiquid3a(double s) {
   const double sigma = s / 3800.0;
-  return 1700e3 * sum<h3a::I, h3a::J, h3a::n>(sigma - 1.09, sigma + 0.366e-4);
+  return 1700e3 * sum<H3aTable>(sigma - 1.09, sigma + 0.366e-4);
 }
 
-double hVapour2ab(double s) {
-  return 2800e3 * std::exp(sum<vapour2ab::I, vapour2ab::J, vapour2ab::n>(5210.0 / s - 0.513, s / 9200.0 - 0.524));
-}
+double hVapour2ab(double s) { return 2800e3 * std::exp(sum<Vapour2abTable>(5210.0 / s - 0.513, s / 9200.0 - 0.524)); }
 
 double hVapour2c3b(double s) {
   const double sigma = s / 5900.0;
-  return 2800e3 * fourth(sum<h2c3b::I, h2c3b::J, h2c3b::n>(sigma - 1.02, sigma - 0.726));
+  return 2800e3 * fourth(sum<H2c3bTable>(sigma - 1.02, sigma - 0.726));
 }
 
 double hB13(double s) {
   const double sigma = s / 3800.0;
-  return 1700e3 * sum<b13::I, b13::J, b13::n>(sigma - 0.884, sigma - 0.864);
+  return 1700e3 * sum<B13Table>(sigma - 0.884, sigma - 0.864);
 }
 
-double tB23HS(double h, double s) {
-  return 900.0 * sum<b23::I, b23::J, b23::n>(h / 3000e3 - 0.727, s / 5300.0 - 0.864);
-}
+double tB23HS(double h, double s) { return 900.0 * sum<B23Table>(h / 3000e3 - 0.727, s / 5300.0 - 0.864); }
 
-double tSatHS(double h, double s) {
-  return 550.0 * sum<tsat::I, tsat::J, tsat::n>(h / 2800e3 - 0.119, s / 9200.0 - 1.07);
-}
+double tSatHS(double h, double s) { return 550.0 * sum<TsatTable>(h / 2800e3 - 0.119, s / 9200.0 - 1.07); }
 
 }  // namespace vlm::backward

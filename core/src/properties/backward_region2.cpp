@@ -30,6 +30,14 @@ namespace bc {
 #include "tables/region2_bc_boundary.inc"
 }
 
+VLM_SERIES_TABLE(T2aPHTable, t2aPH, t2aPH::I, t2aPH::J, t2aPH::n);
+constexpr auto t2aPSquarters = series::quarters(t2aPS::I);
+VLM_SERIES_TABLE(T2aPSTable, t2aPS, t2aPSquarters.data(), t2aPS::J, t2aPS::n);
+VLM_SERIES_TABLE(T2bPHTable, t2bPH, t2bPH::I, t2bPH::J, t2bPH::n);
+VLM_SERIES_TABLE(T2bPSTable, t2bPS, t2bPS::I, t2bPS::J, t2bPS::n);
+VLM_SERIES_TABLE(T2cPHTable, t2cPH, t2cPH::I, t2cPH::J, t2cPH::n);
+VLM_SERIES_TABLE(T2cPSTable, t2cPS, t2cPS::I, t2cPS::J, t2cPS::n);
+
 using series::sum;
 
 constexpr double pa = 4.0e6;              // 2a below this pressure, Pa
@@ -62,11 +70,11 @@ double t2PH(double p, double h) {
   const double pi = p / 1e6, eta = h / 2e6;
   switch (region2PH(p, h)) {
     case Sub::a:
-      return sum<t2aPH::I, t2aPH::J, t2aPH::n>(pi, eta - 2.1);
+      return sum<T2aPHTable>(pi, eta - 2.1);
     case Sub::b:
-      return sum<t2bPH::I, t2bPH::J, t2bPH::n>(pi - 2.0, eta - 2.6);
+      return sum<T2bPHTable>(pi - 2.0, eta - 2.6);
     default:
-      return sum<t2cPH::I, t2cPH::J, t2cPH::n>(pi + 25.0, eta - 1.8);
+      return sum<T2cPHTable>(pi + 25.0, eta - 1.8);
   }
 }
 
@@ -74,11 +82,11 @@ double t2PS(double p, double s) {
   const double pi = p / 1e6;
   switch (region2PS(p, s)) {
     case Sub::a:
-      return sum<t2aPS::I, t2aPS::J, t2aPS::n, 4>(std::sqrt(std::sqrt(pi)), s / 2000.0 - 2.0);
+      return sum<T2aPSTable>(std::sqrt(std::sqrt(pi)), s / 2000.0 - 2.0);
     case Sub::b:
-      return sum<t2bPS::I, t2bPS::J, t2bPS::n>(pi, 10.0 - s / 785.3);
+      return sum<T2bPSTable>(pi, 10.0 - s / 785.3);
     default:
-      return sum<t2cPS::I, t2cPS::J, t2cPS::n>(pi, 2.0 - s / 2925.1);
+      return sum<T2cPSTable>(pi, 2.0 - s / 2925.1);
   }
 }
 

@@ -1,61 +1,29 @@
-// Sums of the form  sum_i n_i x^I_i y^J_i  over one coefficient table (parallel arrays I, J,
-// n), without a pow call per term: the integer powers of x and of y that the table uses are
-// formed once by a ladder of multiplications (negative ones from the reciprocal), and each
-// term then costs two look-ups and two multiplications.
+// The backward equations' sums over the library's power-series evaluator, and the
+// one-index boundary polynomials.
 #pragma once
 
-#include <algorithm>
+#include <array>
 #include <cstddef>
-#include <iterator>
 
-namespace vlm::series {
+#include "kernels/power_series.hpp"
 
-// The exponents a table column holds, widened to include 0 so that each ladder starts at 1.
-struct Span {
-  int lo = 0, hi = 0;
-  constexpr int size() const { return hi - lo + 1; }
-};
+namespace vlm::backward::series {
 
-template <const auto& E, int scale>
-constexpr Span span() {
-  Span r;
-  for (const auto e : E) {
-    const int k = static_cast<int>(e * scale);
-    r.lo = std::min(r.lo, k);
-    r.hi = std::max(r.hi, k);
-  }
-  return r;
-}
-
-// out[e - lo] = x^e for every e in [lo, hi].
-template <Span S>
-void ladder(double x, double* out) {
-  double* one = out - S.lo;
-  one[0] = 1.0;
-  for (int e = 1; e <= S.hi; ++e) one[e] = one[e - 1] * x;
-  if constexpr (S.lo < 0) {
-    const double r = 1.0 / x;
-    for (int e = -1; e >= S.lo; --e) one[e] = one[e + 1] * r;
-  }
-}
-
-// sum n_i x^(I_i * scale) y^J_i.  A column I of quarter exponents is read with scale 4 and x
-// the fourth root of its variable.
-template <const auto& I, const auto& J, const auto& n, int scale = 1>
+// sum n_i x^I_i y^J_i of a table declared with VLM_SERIES_TABLE.
+template <class Table>
 double sum(double x, double y) {
-  constexpr Span si = span<I, scale>();
-  constexpr Span sj = span<J, 1>();
-  double px[si.size()], py[sj.size()];
-  ladder<si>(x, px);
-  ladder<sj>(y, py);
-  double total = 0.0;
-  for (std::size_t k = 0; k < std::size(n); ++k) {
-    total += n[k] * px[static_cast<int>(I[k] * scale) - si.lo] * py[J[k] - sj.lo];
-  }
-  return total;
+  return kernels::evaluate<Table, kernels::S>(x, y).s;
 }
 
-// n_1 + n_2 x + n_3 x^2 + ... (Horner), for the one-index boundary polynomials.
+// A column of quarter exponents as integers (4 I): the series is then one in x^(1/4).
+template <std::size_t N>
+constexpr std::array<int, N> quarters(const double (&exponents)[N]) {
+  std::array<int, N> out{};
+  for (std::size_t k = 0; k < N; ++k) out[k] = static_cast<int>(exponents[k] * 4);
+  return out;
+}
+
+// n_1 + n_2 x + n_3 x^2 + ... (Horner).
 template <std::size_t N>
 double polynomial(const double (&n)[N], double x) {
   double total = 0.0;
@@ -63,4 +31,4 @@ double polynomial(const double (&n)[N], double x) {
   return total;
 }
 
-}  // namespace vlm::series
+}  // namespace vlm::backward::series

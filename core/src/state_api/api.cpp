@@ -12,6 +12,7 @@
 
 namespace {
 
+using namespace vlm;
 using namespace vlm::state;
 
 // The exports' defaults.
@@ -30,23 +31,23 @@ bool finite(const vlm_state& s) {
 // gives code 1.
 template <class Solve>
 int run(const vlm_settings* settings, vlm_state* out, const Solve& solve) {
-  if (!out) return kRange;
+  if (!out) return kOutOfRange;
   const vlm_settings& s = settings ? *settings : kDefaults;
   const Config config{s.check_range != 0,   s.max_iteration,      s.delta_pressure,
                       s.init_water_density, s.init_steam_density, s.delta_ts};
   vlm_state state{};
-  int code = kOk;
+  int code = kNoError;
   {
     vlm::frame::FpEnvironment environment;
     try {
       code = solve(config, state);
     } catch (...) {
-      code = kFault;
+      code = kFloatFault;
     }
-    if (environment.callerWouldHaveTrapped()) code = kFault;
+    if (environment.callerWouldHaveTrapped()) code = kFloatFault;
   }
-  if (code == kOk && !finite(state)) code = kFault;
-  if (code == kOk) *out = state;
+  if (code == kNoError && !finite(state)) code = kFloatFault;
+  if (code == kNoError) *out = state;
   return code;
 }
 

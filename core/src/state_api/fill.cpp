@@ -28,7 +28,7 @@ double tension(double t) { return between(t, Ttriple, Tcritical) ? surfaceTensio
 
 }  // namespace
 
-void fillSingle(int region, double p, double t, const Caloric& c, const Config& cfg, vlm_state& out) {
+void fillSingle(int region, double p, double t, const CaloricSet& c, const Config& cfg, vlm_state& out) {
   out.region = region;
   out.p = p;
   out.T = t;
@@ -52,16 +52,16 @@ void fillSingle(int region, double p, double t, const Caloric& c, const Config& 
 Code statePT(int region, double p, double t, const Config& cfg, vlm_state& out) {
   if (region != 3) {
     fillSingle(region, p, t, gibbs(region, p, t), cfg, out);
-    return kOk;
+    return kNoError;
   }
   double r = 0;
   if (const Code code = density3(p, t, cfg, r)) return code;
   fillSingle(3, p, t, helmholtz(r, t), cfg, out);
-  return kOk;
+  return kNoError;
 }
 
 Code checkSolved(const Config& cfg, vlm_state& out) {
-  if (!cfg.checkRange) return kOk;
+  if (!cfg.checkRange) return kNoError;
   const auto snap = [](double x, double lo, double hi) {
     if (x < lo && x >= lo * (1 - 1e-9)) return lo;
     if (x > hi && x <= hi * (1 + 1e-9)) return hi;
@@ -75,16 +75,16 @@ Code checkSolved(const Config& cfg, vlm_state& out) {
   return regionPT(out.p, out.T, cfg, region);
 }
 
-Code saturated(bool vapour, double t, const Config& cfg, Caloric& out) {
+Code saturated(bool vapour, double t, const Config& cfg, CaloricSet& out) {
   const double ps = pSat(t);
   if (t <= T13) {
     out = gibbs(vapour ? 2 : 1, ps, t);
-    return kOk;
+    return kNoError;
   }
   double r = 0;
   if (const Code code = density3(ps, t, cfg, vapour ? cfg.initSteamDensity : cfg.initWaterDensity, r)) return code;
   out = helmholtz(r, t);
-  return kOk;
+  return kNoError;
 }
 
 namespace {
@@ -94,7 +94,7 @@ struct Phase {
   double v, u, s, h, cp, cv, w, lambda, eta, nu, prandtl, kappa;
 };
 
-Phase phase(const Caloric& c, double t, double ps) {
+Phase phase(const CaloricSet& c, double t, double ps) {
   const double rho = 1.0 / c.v;
   Phase f{c.v, c.u, c.s, c.h, c.cp, c.cv, c.w, conductivity(rho, t), viscosity(rho, t), 0, 0, 0};
   f.nu = c.v * f.eta;
@@ -105,7 +105,7 @@ Phase phase(const Caloric& c, double t, double ps) {
 
 }  // namespace
 
-void fillWet(double t, double x, const Caloric& boiling, const Caloric& dry, vlm_state& out) {
+void fillWet(double t, double x, const CaloricSet& boiling, const CaloricSet& dry, vlm_state& out) {
   const double ps = pSat(t);
   const Phase liquid = phase(boiling, t, ps), vapour = phase(dry, t, ps);
   const auto mix = [x](double l, double v) { return (1.0 - x) * l + x * v; };
@@ -130,12 +130,12 @@ void fillWet(double t, double x, const Caloric& boiling, const Caloric& dry, vlm
 }
 
 Code stateTX(double t, double x, const Config& cfg, vlm_state& out, bool checkT) {
-  if (cfg.checkRange && !((!checkT || between(t, Ttriple, Tcritical)) && between(x, 0.0, 1.0))) return kRange;
-  Caloric liquid, vapour;
+  if (cfg.checkRange && !((!checkT || between(t, Ttriple, Tcritical)) && between(x, 0.0, 1.0))) return kOutOfRange;
+  CaloricSet liquid, vapour;
   if (const Code code = saturated(true, t, cfg, vapour)) return code;
   if (const Code code = saturated(false, t, cfg, liquid)) return code;
   fillWet(t, x, liquid, vapour, out);
-  return kOk;
+  return kNoError;
 }
 
 }  // namespace vlm::state

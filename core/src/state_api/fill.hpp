@@ -8,7 +8,7 @@
 namespace vlm::state {
 
 // A single-phase state whose caloric properties are known; rho from v.
-void fillSingle(int region, double p, double t, const Caloric& c, const Config& cfg, vlm_state& out);
+void fillSingle(int region, double p, double t, const CaloricSet& c, const Config& cfg, vlm_state& out);
 
 // The single-phase state at (p, T) in `region` (region 3 solves its density from the
 // exports' start density).
@@ -21,11 +21,11 @@ Code checkSolved(const Config& cfg, vlm_state& out);
 
 // The caloric properties of saturated liquid or vapour at T, as the saturated-phase exports
 // compute them (region 3's density from the start density of the phase).
-Code saturated(bool vapour, double t, const Config& cfg, Caloric& out);
+Code saturated(bool vapour, double t, const Config& cfg, CaloricSet& out);
 
 // Wet steam at T of dryness x from its two saturated phases, every field mixed linearly in x
 // as the wet-steam exports mix them.
-void fillWet(double t, double x, const Caloric& liquid, const Caloric& vapour, vlm_state& out);
+void fillWet(double t, double x, const CaloricSet& liquid, const CaloricSet& vapour, vlm_state& out);
 // checkT: refuse (while checking) a temperature outside 273.16 K to the critical point; the
 // state from p (down to 611.213 Pa, 273.15 K) checks p instead.
 Code stateTX(double t, double x, const Config& cfg, vlm_state& out, bool checkT = true);

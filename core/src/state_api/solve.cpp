@@ -17,17 +17,17 @@ constexpr double kStepDone = 1e-8;  // K: a step this small leaves an error of i
 
 // The quantity given beside the pressure, and its derivative in T along the isobar.
 enum class Given { H, S };
-double value(const Caloric& c, Given g) { return g == Given::H ? c.h : c.s; }
-double slope(const Caloric& c, double t, Given g) { return g == Given::H ? c.cp : c.cp / t; }
+double value(const CaloricSet& c, Given g) { return g == Given::H ? c.h : c.s; }
+double slope(const CaloricSet& c, double t, Given g) { return g == Given::H ? c.cp : c.cp / t; }
 
 // Newton on T along the isobar p in region 1, 2 or 5, from t.
 Code polishGibbs(int region, double p, double target, Given g, double& t) {
   for (int k = 0; k < kNewtonCap; ++k) {
-    const Caloric c = gibbs(region, p, t);
+    const CaloricSet c = gibbs(region, p, t);
     const double step = (value(c, g) - target) / slope(c, t, g);
     t -= step;
-    if (!std::isfinite(t)) return kFault;
-    if (std::fabs(step) <= kStepDone) return kOk;
+    if (!std::isfinite(t)) return kFloatFault;
+    if (std::fabs(step) <= kStepDone) return kNoError;
   }
   return kNoRoot;
 }
@@ -43,8 +43,8 @@ Code polishHelmholtz(double p, double target, Given g, double& r, double& t) {
     const double dr = (fp * gt - e.dpdt * fg) / det, dt = (e.dpdr * fg - gr * fp) / det;
     r -= dr;
     t -= dt;
-    if (!std::isfinite(r) || !std::isfinite(t)) return kFault;
-    if (std::fabs(dt) <= kStepDone && std::fabs(dr) <= 1e-10 * r) return kOk;
+    if (!std::isfinite(r) || !std::isfinite(t)) return kFloatFault;
+    if (std::fabs(dt) <= kStepDone && std::fabs(dr) <= 1e-10 * r) return kNoError;
   }
   return kNoRoot;
 }
@@ -57,7 +57,7 @@ Code solveIn(int region, double p, double target, Given g, const Config& cfg, vl
     double r = 1.0 / (h ? bw::v3PH(p, target) : bw::v3PS(p, target));
     if (const Code code = polishHelmholtz(p, target, g, r, t)) return code;
     fillSingle(3, p, t, helmholtz(r, t), cfg, out);
-    return kOk;
+    return kNoError;
   }
   double t;
   if (region == 1) {
@@ -65,12 +65,12 @@ Code solveIn(int region, double p, double target, Given g, const Config& cfg, vl
   } else if (region == 2) {
     t = h ? bw::t2PH(p, target) : bw::t2PS(p, target);
   } else {  // region 5 has no backward equation: one step from its lower end
-    const Caloric c = gibbs(5, p, T5);
+    const CaloricSet c = gibbs(5, p, T5);
     t = T5 + (target - value(c, g)) / slope(c, T5, g);
   }
   if (const Code code = polishGibbs(region, p, target, g, t)) return code;
   fillSingle(region, p, t, gibbs(region, p, t), cfg, out);
-  return kOk;
+  return kNoError;
 }
 
 // The single-phase region holding the state of pressure p and the target value, from the
@@ -94,7 +94,7 @@ Code solveSingle(double p, double target, Given g, const Config& cfg, vlm_state&
   consistent = found == region;
   if (!consistent) {
     vlm_state other;
-    if (solveIn(found, p, target, g, cfg, other) == kOk) {
+    if (solveIn(found, p, target, g, cfg, other) == kNoError) {
       int again = found;
       regionPT(p, other.T, decide, again);
       if (again == found) {
@@ -107,10 +107,10 @@ Code solveSingle(double p, double target, Given g, const Config& cfg, vlm_state&
 }
 
 Code statePG(double p, double target, Given g, const Config& cfg, vlm_state& out) {
-  if (cfg.checkRange && !(p >= pMin && p <= pMax && std::isfinite(target))) return kRange;
+  if (cfg.checkRange && !(p >= pMin && p <= pMax && std::isfinite(target))) return kOutOfRange;
   if (p < pCritical) {
     const double ts = tSat(p);
-    Caloric liquid, vapour;
+    CaloricSet liquid, vapour;
     if (const Code code = saturated(false, ts, cfg, liquid)) return code;
     if (const Code code = saturated(true, ts, cfg, vapour)) return code;
     const double low = value(liquid, g), high = value(vapour, g);
@@ -120,11 +120,12 @@ Code statePG(double p, double target, Given g, const Config& cfg, vlm_state& out
       const double edge = 1e-4 * (high - low);
       if (p > p23Min && (target - low < edge || high - target < edge)) {
         bool consistent = false;
-        if (solveSingle(p, target, g, cfg, out, consistent) == kOk && consistent && out.region != 3) return kOk;
+        if (solveSingle(p, target, g, cfg, out, consistent) == kNoError && consistent && out.region != 3)
+          return kNoError;
       }
       fillWet(ts, (target - low) / (high - low), liquid, vapour, out);
       out.p = p;
-      return kOk;
+      return kNoError;
     }
   }
   bool consistent = false;
@@ -140,7 +141,7 @@ Code statePT(double p, double t, const Config& cfg, vlm_state& out) {
 }
 
 Code statePX(double p, double x, const Config& cfg, vlm_state& out) {
-  if (cfg.checkRange && !(p >= pMin && p <= pCritical)) return kRange;
+  if (cfg.checkRange && !(p >= pMin && p <= pCritical)) return kOutOfRange;
   return stateTX(tSat(p), x, cfg, out, false);
 }
 

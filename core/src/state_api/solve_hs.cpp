@@ -47,17 +47,17 @@ int singlePhaseRegion(double h, double s) {
 // Newton on (p, T) in region 1 or 2.
 Code polishGibbs(int region, double h, double s, double& p, double& t) {
   for (int k = 0; k < kNewtonCap; ++k) {
-    const Caloric c = gibbs(region, p, t);
+    const CaloricSet c = gibbs(region, p, t);
     const double fh = c.h - h, fs = c.s - s, a = dvdt(region, p, t);
     // Jacobian [[v - T a, cp], [-a, cp / T]], whose determinant is v cp / T.
     const double dp = (fh - t * fs) / c.v;
     const double dt = t * fs / c.cp + a * t * dp / c.cp;
     p -= dp;
     t -= dt;
-    if (!std::isfinite(p) || !std::isfinite(t)) return kFault;
+    if (!std::isfinite(p) || !std::isfinite(t)) return kFloatFault;
     // At low pressure a liquid's h and s hardly depend on p: the step in p counts by its
     // effect on h.
-    if (std::fabs(dt) <= kStepDone && std::fabs(dp) * c.v <= 1e-14 * c.cp * t) return kOk;
+    if (std::fabs(dt) <= kStepDone && std::fabs(dp) * c.v <= 1e-14 * c.cp * t) return kNoError;
   }
   return kNoRoot;
 }
@@ -73,8 +73,8 @@ Code polishHelmholtz(double h, double s, double& r, double& t) {
     const double dr = (fh * st - ht * fs) / det, dt = (hr * fs - sr * fh) / det;
     r -= dr;
     t -= dt;
-    if (!std::isfinite(r) || !std::isfinite(t)) return kFault;
-    if (std::fabs(dt) <= kStepDone && std::fabs(dr) <= 1e-10 * r) return kOk;
+    if (!std::isfinite(r) || !std::isfinite(t)) return kFloatFault;
+    if (std::fabs(dt) <= kStepDone && std::fabs(dr) <= 1e-10 * r) return kNoError;
   }
   return kNoRoot;
 }
@@ -86,13 +86,13 @@ Code solveIn(int region, double h, double s, const Config& cfg, vlm_state& out) 
     if (const Code code = polishHelmholtz(h, s, r, t)) return code;
     const Helmholtz e = helmholtz(r, t);
     fillSingle(3, e.p, t, e, cfg, out);
-    return kOk;
+    return kNoError;
   }
   double p = region == 1 ? bw::p1HS(h, s) : bw::p2HS(h, s);
   double t = region == 1 ? t1PH(p, h) : bw::t2PH(p, h);
   if (const Code code = polishGibbs(region, h, s, p, t)) return code;
   fillSingle(region, p, t, gibbs(region, p, t), cfg, out);
-  return kOk;
+  return kNoError;
 }
 
 // One region's solve: `consistent` tells whether the temperature found lies in the region
@@ -105,7 +105,7 @@ Code attempt(int region, double h, double s, const Config& cfg, vlm_state& out, 
   regionPT(out.p, out.T, decide, found);
   consistent = found == region;
   if (const Code code = checkSolved(cfg, out)) return code;
-  return out.region == 5 ? kRange : kOk;  // no (h, s) equations for region 5
+  return out.region == 5 ? kOutOfRange : kNoError;  // no (h, s) equations for region 5
 }
 
 // The region the boundary lines give first, then the one its solve landed in, then the
@@ -119,17 +119,18 @@ Code solveSingle(double h, double s, const Config& cfg, vlm_state& out) {
     vlm_state candidate;
     bool consistent = false;
     const Code code = attempt(order[k], h, s, cfg, candidate, consistent);
-    if (code == kOk && consistent) {
+    if (code == kNoError && consistent) {
       out = candidate;
-      return kOk;
+      return kNoError;
     }
     if (k == 0) {
-      if (code != kOk) first = code;
+      if (code != kNoError) first = code;
       Config decide = cfg;
       decide.checkRange = false;
       int found = 0;
-      const bool landed = (code == kOk || code == kRange) && regionPT(candidate.p, candidate.T, decide, found) == kOk &&
-                          found != order[0] && found != 5;
+      const bool landed = (code == kNoError || code == kOutOfRange) &&
+                          regionPT(candidate.p, candidate.T, decide, found) == kNoError && found != order[0] &&
+                          found != 5;
       order[1] = landed ? found : order[0] == 3 ? (candidate.T < T13 + 1.0 ? 1 : 2) : 3;
       order[2] = 6 - order[0] - order[1];
     }
@@ -145,7 +146,7 @@ Code solveSingle(double h, double s, const Config& cfg, vlm_state& out) {
 Code solveWet(double h, double s, const Config& cfg, vlm_state& out) {
   double lo = tSat(pMin), hi = Tcritical - 1e-6;  // the saturation line from 273.15 K
   double t = std::fmin(std::fmax(bw::tSatHS(h, s), lo), hi);
-  Caloric liquid, vapour;
+  CaloricSet liquid, vapour;
   for (int k = 0;; ++k) {
     if (k == 2 * kNewtonCap) return kNoRoot;
     if (const Code code = saturated(false, t, cfg, liquid)) return code;
@@ -166,27 +167,27 @@ Code solveWet(double h, double s, const Config& cfg, vlm_state& out) {
   // Outside the dome the bracket closes on the dome's edge without a root there: x from h
   // and x from s then disagree.
   const double x = (h - liquid.h) / (vapour.h - liquid.h), xs = (s - liquid.s) / (vapour.s - liquid.s);
-  if (!(x >= 0.0 && x <= 1.0 && std::fabs(x - xs) <= 1e-9)) return kRange;
+  if (!(x >= 0.0 && x <= 1.0 && std::fabs(x - xs) <= 1e-9)) return kOutOfRange;
   fillWet(t, x, liquid, vapour, out);
-  return kOk;
+  return kNoError;
 }
 
 }  // namespace
 
 Code stateHS(double h, double s, const Config& cfg, vlm_state& out) {
-  if (!std::isfinite(h) || !std::isfinite(s)) return cfg.checkRange ? kRange : kFault;
+  if (!std::isfinite(h) || !std::isfinite(s)) return cfg.checkRange ? kOutOfRange : kFloatFault;
   // The saturation line's equations in s are a few J/kg off.  Within that band a
   // single-phase state on its own side of the line comes first (a liquid a microkelvin
   // below saturation and wet steam of x = 1e-11 have the same h and s to 1e-10); elsewhere
   // the side the line gives; where that fails, the other kind.
   const double line = hSaturation(s);
   if (h < line - 20.0) {
-    if (solveWet(h, s, cfg, out) == kOk) return kOk;
+    if (solveWet(h, s, cfg, out) == kNoError) return kNoError;
     return solveSingle(h, s, cfg, out);
   }
   const Code single = solveSingle(h, s, cfg, out);
-  if (single == kOk) return kOk;
-  return solveWet(h, s, cfg, out) == kOk ? kOk : single;
+  if (single == kNoError) return kNoError;
+  return solveWet(h, s, cfg, out) == kNoError ? kNoError : single;
 }
 
 }  // namespace vlm::state
