@@ -49,6 +49,7 @@ Keyword arguments:
 
 const vlm_settings& settingsOf(py::handle settings) {
   if (settings.is_none()) return kDefaults;
+  if (!py::isinstance<vlm_settings>(settings)) throw py::type_error("settings must be a velmora.Settings or None");
   return settings.cast<const vlm_settings&>();
 }
 

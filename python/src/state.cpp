@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <cstddef>
+#include <cstring>
 #include <limits>
 #include <string>
 
@@ -114,6 +115,8 @@ py::object call(const Pair& pair, py::handle a, py::handle b, const py::object& 
   }
   const Broadcast<2> broadcast({a, b});
   py::array out(stateDtype(), broadcast.shape);
+  // The padding after `region` too: no stale memory in the array's bytes.
+  std::memset(out.mutable_data(), 0, static_cast<std::size_t>(out.nbytes()));
   return evaluate<vlm_state>(broadcast, out, o, element);
 }
 
