@@ -148,7 +148,8 @@ void defineState(py::module_& m) {
 #undef VELMORA_FIELD
   record.def("__repr__", &reprOf);
   record.attr("_fields") = py::tuple(fieldNames);
-  m.attr("STATE_DTYPE") = stateDtype();
+  // numpy is imported on first use only: numbers work without it.
+  m.def("_state_dtype", &stateDtype, "_state_dtype()\n\nThe structured dtype of state arrays.");
 
   for (const Pair& pair : kPairs) {
     static std::string docs[std::size(kPairs)];

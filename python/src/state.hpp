@@ -1,5 +1,6 @@
 // The state interface as module functions: state_pt, state_ph, state_ps, state_hs,
-// state_tx, state_px, the record class State and the structured dtype STATE_DTYPE.
+// state_tx, state_px, the record class State and _state_dtype(), the structured dtype of
+// their arrays.
 #pragma once
 
 #include <pybind11/pybind11.h>

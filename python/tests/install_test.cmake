@@ -18,3 +18,8 @@ foreach(file __init__.pyi py.typed _error.py)
     message(FATAL_ERROR "${file} not installed")
   endif()
 endforeach()
+# With the default prefix the package lands where the interpreter looks without PYTHONPATH.
+execute_process(COMMAND ${PYTHON} -c "import sys; print('/usr/local/${SITE}' in sys.path)" OUTPUT_VARIABLE on_path)
+if(NOT on_path STREQUAL "True\n")
+  message(FATAL_ERROR "/usr/local/${SITE} is not on ${PYTHON}'s path")
+endif()

@@ -8,9 +8,15 @@ each call (settings=velmora.Settings(...)): nothing process-wide is read or chan
 functions may be called from any number of threads.
 """
 
+from . import _velmora
 from ._error import VelmoraError
 from ._velmora import *  # noqa: F401,F403
-from ._velmora import EXPORTS, STATE_DTYPE, Settings, State
+from ._velmora import EXPORTS, Settings, State
+
+try:
+    STATE_DTYPE = _velmora._state_dtype()
+except ImportError:  # without numpy, numbers still work
+    STATE_DTYPE = None
 
 __all__ = (
     ["VelmoraError", "Settings", "State", "STATE_DTYPE", "EXPORTS"]
