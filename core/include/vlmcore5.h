@@ -55,7 +55,7 @@ typedef double(VLM_CALL* vlmProperty3)(double, double, double);
 /* clang-format off */
 
 /* Settings and error state.
- * Range check: none: the settings are stored as given (the check-range mode as 1 or 0), and no function here changes the last-error code, except vlmSETLASTERROR.
+ * Range check: none, the settings are stored as given (the check-range mode as 1 or 0), and no function here changes the last-error code, except vlmSETLASTERROR.
  * Error codes: none (the code is left as it was). */
 VLM_API int VLM_CALL vlmGETCHECKRANGEMODE(void); /* check-range mode, 1 on or 0 off */
 VLM_API int VLM_CALL vlmSETCHECKRANGEMODE(int mode); /* the stored mode, 1 if mode is not 0, else 0 from mode */
@@ -74,7 +74,7 @@ VLM_API int VLM_CALL vlmSETLASTERROR(int ErrCode); /* the code stored, the absol
 VLM_API const char* VLM_CALL vlmGETLASTERRORDESCRIPTION(void); /* text of the last-error code in the chosen language, owned by the library */
 
 /* Region 1 (compressed liquid) from (p, t), and its backward equations T(p, h) and T(p, s).
- * Range check: none: any arguments are evaluated with the region 1 equations.
+ * Range check: none, any arguments are evaluated with the region 1 equations.
  * Error codes: 0, 1. */
 VLM_API double VLM_CALL vlmV1PT(double p, double t); /* specific volume [m3/kg] from p [Pa], t [K] */
 VLM_API double VLM_CALL vlmU1PT(double p, double t); /* specific internal energy [J/kg] from p [Pa], t [K] */
@@ -87,7 +87,7 @@ VLM_API double VLM_CALL vlmT1PH(double p, double h); /* temperature [K] from p [
 VLM_API double VLM_CALL vlmT1PS(double p, double s); /* temperature [K] from p [Pa], s [J/(kg K)] */
 
 /* Region 2 (steam) from (p, t).
- * Range check: none: any arguments are evaluated with the region 2 equations.
+ * Range check: none, any arguments are evaluated with the region 2 equations.
  * Error codes: 0, 1. */
 VLM_API double VLM_CALL vlmV2PT(double p, double t); /* specific volume [m3/kg] from p [Pa], t [K] */
 VLM_API double VLM_CALL vlmU2PT(double p, double t); /* specific internal energy [J/kg] from p [Pa], t [K] */
@@ -98,7 +98,7 @@ VLM_API double VLM_CALL vlmCV2PT(double p, double t); /* isochoric heat capacity
 VLM_API double VLM_CALL vlmW2PT(double p, double t); /* speed of sound [m/s] from p [Pa], t [K] */
 
 /* Saturation line and the boundary line between regions 2 and 3.
- * Range check: checked, limits inclusive.
+ * Range check: per function, see below.
  * Error codes: 0, 1, 2. */
 VLM_API double VLM_CALL vlmPST(double t); /* saturation pressure [Pa] from t [K], checked: 273.16 K <= t <= 647.096 K */
 VLM_API double VLM_CALL vlmTSP(double p); /* saturation temperature [K] from p [Pa], checked: 611.212677444345 Pa <= p <= 22064000.0003205 Pa */
@@ -106,7 +106,7 @@ VLM_API double VLM_CALL vlmT23P(double p); /* temperature on the B23 line [K] fr
 VLM_API double VLM_CALL vlmP23T(double t); /* pressure on the B23 line [Pa] from t [K], checked: 623.15 K <= t <= 863.15 K */
 
 /* Region 5 (high-temperature steam) from (p, t).
- * Range check: none: any arguments are evaluated with the region 5 equations.
+ * Range check: none, any arguments are evaluated with the region 5 equations.
  * Error codes: 0, 1. */
 VLM_API double VLM_CALL vlmV5PT(double p, double t); /* specific volume [m3/kg] from p [Pa], t [K] */
 VLM_API double VLM_CALL vlmU5PT(double p, double t); /* specific internal energy [J/kg] from p [Pa], t [K] */
@@ -141,20 +141,20 @@ VLM_API double VLM_CALL vlmCV3PT(double p, double t); /* isochoric heat capacity
 VLM_API double VLM_CALL vlmW3PT(double p, double t); /* speed of sound [m/s] from p [Pa], t [K] */
 
 /* Transport properties from (r, t), and surface tension.
- * Range check: checked, limits inclusive.
+ * Range check: per function, see below.
  * Error codes: 0, 1, 2. */
 VLM_API double VLM_CALL vlmTHERMCONDRT(double r, double t); /* thermal conductivity [W/(m K)] from r [kg/m3], t [K], checked: 273.16 K <= t <= 1073.15 K (density not checked) */
 VLM_API double VLM_CALL vlmDYNVISRT(double r, double t); /* dynamic viscosity [Pa s] from r [kg/m3], t [K], checked: 273.16 K <= t <= 1173.15 K (density not checked) */
 VLM_API double VLM_CALL vlmSURFTENT(double t); /* surface tension [N/m] from t [K], checked: 273.16 K <= t <= 647.096 K */
 
 /* Region of a (p, t) point, -1 on failure.
- * Range check: checked: 273.16 K <= t <= 2273.15 K, 611.212677444345 Pa <= p <= 100 MPa, p <= 10 MPa above 1073.15 K.
+ * Range check: 273.16 K <= t <= 2273.15 K, 611.212677444345 Pa <= p <= 100 MPa, p <= 10 MPa above 1073.15 K.
  * Error codes: 0, 1, 2. */
 VLM_API int VLM_CALL vlmWATERSTATEAREA(double p, double t); /* region 1, 2, 3, 5, or 4 within delta TS of the saturation line from p [Pa], t [K] */
 VLM_API int VLM_CALL vlmWATERSTATEAREA2(double p, double t); /* region 1, 2, 3 or 5 from p [Pa], t [K] */
 
 /* Single-phase properties from (p, t), the region chosen by vlmWATERSTATEAREA2.
- * Range check: checked: the range of vlmWATERSTATEAREA2.
+ * Range check: the range of vlmWATERSTATEAREA2.
  * Error codes: 0, 1, 2, 3, 4. */
 VLM_API double VLM_CALL vlmVPT(double p, double t); /* specific volume [m3/kg] from p [Pa], t [K] */
 VLM_API double VLM_CALL vlmUPT(double p, double t); /* specific internal energy [J/kg] from p [Pa], t [K] */
@@ -165,7 +165,7 @@ VLM_API double VLM_CALL vlmCVPT(double p, double t); /* isochoric heat capacity 
 VLM_API double VLM_CALL vlmWPT(double p, double t); /* speed of sound [m/s] from p [Pa], t [K] */
 
 /* Transport properties and derived quantities from (p, t).
- * Range check: no check of its own: the range of the functions it calls (vlmVPT and the other general functions).
+ * Range check: vlmTHERMCONDPT and vlmDYNVISPT as below, the others none of their own (the range of the general functions they call).
  * Error codes: 0, 1, 2, 3, 4. */
 VLM_API double VLM_CALL vlmTHERMCONDPT(double p, double t); /* thermal conductivity [W/(m K)] from p [Pa], t [K], checked: 273.16 K <= t <= 1073.15 K and 611.212677444345 Pa <= p <= 100 MPa, p <= 70 MPa above 773.15 K and p <= 40 MPa above 923.15 K */
 VLM_API double VLM_CALL vlmDYNVISPT(double p, double t); /* dynamic viscosity [Pa s] from p [Pa], t [K], checked: 273.16 K <= t <= 1073.15 K and 611.212677444345 Pa <= p <= 100 MPa */
@@ -174,7 +174,7 @@ VLM_API double VLM_CALL vlmKINVISPT(double p, double t); /* kinematic viscosity 
 VLM_API double VLM_CALL vlmKPT(double p, double t); /* isentropic exponent from p [Pa], t [K] */
 
 /* Saturated water (SWT) and saturated steam (SST) at saturation temperature t, and the heat of vaporization (RST).
- * Range check: checked: 273.16 K <= t <= 647.096 K.
+ * Range check: 273.16 K <= t <= 647.096 K.
  * Error codes: 0, 1, 2, 3. */
 VLM_API double VLM_CALL vlmVSWT(double t); /* specific volume [m3/kg] from t [K] */
 VLM_API double VLM_CALL vlmUSWT(double t); /* specific internal energy [J/kg] from t [K] */
@@ -203,7 +203,7 @@ VLM_API double VLM_CALL vlmPRANDTLESST(double t); /* Prandtl number from t [K] *
 VLM_API double VLM_CALL vlmRST(double t); /* heat of vaporization [J/kg] from t [K] */
 
 /* Wet steam of dryness x at saturation temperature t.
- * Range check: checked: 273.16 K <= t <= 647.096 K and 0 <= x <= 1.
+ * Range check: 273.16 K <= t <= 647.096 K and 0 <= x <= 1.
  * Error codes: 0, 1, 2, 3. */
 VLM_API double VLM_CALL vlmVSTX(double t, double x); /* specific volume [m3/kg] from t [K], x */
 VLM_API double VLM_CALL vlmUSTX(double t, double x); /* specific internal energy [J/kg] from t [K], x */
@@ -219,7 +219,7 @@ VLM_API double VLM_CALL vlmKINVISSTX(double t, double x); /* kinematic viscosity
 VLM_API double VLM_CALL vlmPRANDTLESTX(double t, double x); /* Prandtl number from t [K], x */
 
 /* From (p, t, x): single-phase when vlmWATERSTATEAREA answers 1, 2, 3 or 5 (x unused), wet steam at (t, x) when it answers 4.
- * Range check: checked: the range of vlmWATERSTATEAREA, and on the saturation line also 0 <= x <= 1.
+ * Range check: the range of vlmWATERSTATEAREA, and on the saturation line also 0 <= x <= 1.
  * Error codes: 0, 1, 2, 3, 4. */
 VLM_API double VLM_CALL vlmVPTX(double p, double t, double x); /* specific volume [m3/kg] from p [Pa], t [K], x */
 VLM_API double VLM_CALL vlmUPTX(double p, double t, double x); /* specific internal energy [J/kg] from p [Pa], t [K], x */
@@ -235,7 +235,7 @@ VLM_API double VLM_CALL vlmKINVISPTX(double p, double t, double x); /* kinematic
 VLM_API double VLM_CALL vlmPRANDTLEPTX(double p, double t, double x); /* Prandtl number from p [Pa], t [K], x */
 
 /* Dryness x from saturation temperature t and the value of a property (in that property's unit).
- * Range check: checked: 273.16 K <= t <= 647.096 K, the value between its saturated-water and saturated-steam values.
+ * Range check: 273.16 K <= t <= 647.096 K, the value between its saturated-water and saturated-steam values.
  * Error codes: 0, 1, 2, 3. */
 VLM_API double VLM_CALL vlmXSTV(double t, double v); /* dryness from t [K], v [m3/kg] */
 VLM_API double VLM_CALL vlmXSTU(double t, double u); /* dryness from t [K], u [J/kg] */

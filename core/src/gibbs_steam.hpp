@@ -13,9 +13,12 @@
 
 namespace vlm::steam {
 
-// An equation: Ideal and Residual are series tables, the rest its reducing constants.
-template <class Ideal, class Residual, double pStar, double tStar, double shift>
+// An equation: Ideal and Residual are series tables; Constants has the reducing constants
+// as static members pStar, tStar and shift (a type, not three double template arguments,
+// which clang 14 does not support).
+template <class Ideal, class Residual, class Constants>
 struct Equation {
+  static constexpr double pStar = Constants::pStar, tStar = Constants::tStar, shift = Constants::shift;
   struct Gamma {
     double pi, tau;
     double g, gp, gpp, gt, gtt, gpt;

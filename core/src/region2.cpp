@@ -15,7 +15,10 @@ VLM_SERIES_TABLE(Ideal, ideal, nullptr, ideal::J, ideal::n);
 VLM_SERIES_TABLE(Residual, residual, residual::I, residual::J, residual::n);
 
 // p* = 1 MPa, T* = 540 K; the residual part is a series in tau - 0.5.
-using Gibbs = steam::Equation<Ideal, Residual, 1.0 * constants::MPa, 540.0, 0.5>;
+struct Constants {
+  static constexpr double pStar = 1.0 * constants::MPa, tStar = 540.0, shift = 0.5;
+};
+using Gibbs = steam::Equation<Ideal, Residual, Constants>;
 
 }  // namespace
 

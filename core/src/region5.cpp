@@ -15,7 +15,10 @@ VLM_SERIES_TABLE(Ideal, ideal, nullptr, ideal::J, ideal::n);
 VLM_SERIES_TABLE(Residual, residual, residual::I, residual::J, residual::n);
 
 // p* = 1 MPa, T* = 1000 K; the residual part is a series in tau itself.
-using Gibbs = steam::Equation<Ideal, Residual, 1.0 * constants::MPa, 1000.0, 0.0>;
+struct Constants {
+  static constexpr double pStar = 1.0 * constants::MPa, tStar = 1000.0, shift = 0.0;
+};
+using Gibbs = steam::Equation<Ideal, Residual, Constants>;
 
 }  // namespace
 
