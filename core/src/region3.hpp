@@ -22,4 +22,19 @@ struct PressureAndSlope {
 };
 PressureAndSlope pressureAndSlope(double r, double t);
 
+// The equation along one isotherm, for the density solver: the temperature's part of the
+// series is formed once, and each density then costs only its own part.  The values are
+// those of pressureAndSlope(r, t).
+class Isotherm {
+ public:
+  explicit Isotherm(double t);
+  PressureAndSlope at(double r) const;
+
+  static constexpr int kSeriesBytes = 14 * sizeof(double);
+
+ private:
+  double t_;
+  alignas(double) unsigned char series_[kSeriesBytes];
+};
+
 }  // namespace vlm::region3

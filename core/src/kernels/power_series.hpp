@@ -165,18 +165,97 @@ constexpr double power(double x, int e) {
 
 }  // namespace detail
 
-// The sums `need` asks for, of Table at (x, y).
+// The y side of an evaluation, for a fixed y: rows with the same x exponent summed as one
+// polynomial in y, one per order of y derivative asked for (y^J weighted by J, J (J - 1),
+// ...).  `at(x)` then takes each group once on the x side.  Where y stays fixed while x
+// varies (region 3's density at constant temperature), the y side is formed once.
 template <class Table, unsigned need>
-Sums evaluate(double x, double y) {
+class SeriesAtY {
   using P = detail::Plans<Table>;
-  Sums r;
-  if (x == 0.0 || y == 0.0) {
-    // Exact route: each sum formed with its own exponents, skipping zero factors.
+  static constexpr auto& G = P::groups;
+  static constexpr bool order0 = need & (S | SX | SXX), order1 = need & (SY | SXY), order2 = need & SYY;
+
+ public:
+  explicit SeriesAtY(double y) : y_(y) {
+    if (y == 0.0) return;  // the exact route needs nothing formed
+    const detail::Powers<P::y> py(y);
+    [&]<std::size_t... K>(std::index_sequence<K...>) {
+      auto row = [&]<std::size_t k>(std::integral_constant<std::size_t, k>) {
+        constexpr int j = P::J[k], g = G.ofRow[k];
+        constexpr double n = Table::n[k];
+        const double yj = py[j];
+        if constexpr (order0) q0_[g] += n * yj;
+        if constexpr (order1 && j != 0) q1_[g] += (n * j) * yj;
+        if constexpr (order2 && j != 0 && j != 1) q2_[g] += (n * detail::falling(j, 2)) * yj;
+      };
+      (row(std::integral_constant<std::size_t, K>{}), ...);
+    }
+    (std::make_index_sequence<Table::rowCount>{});
+  }
+
+  double y() const { return y_; }
+
+  // The sums at (x, y); `scaled` gives each derivative times the powers of its variables
+  // (x sx, x^2 sxx, y sy, y^2 syy, x y sxy), which some equations use as they are.
+  template <bool scaled = false>
+  Sums at(double x) const {
+    if (x == 0.0 || y_ == 0.0) return exact<scaled>(x);
+    // Interleaved accumulators shorten the chain of additions over the groups.
+    constexpr int kLanes = G.count >= 8 ? 4 : 2;
+    Sums r[kLanes];
+    const detail::Powers<P::x> px(x);
+    [&]<std::size_t... M>(std::index_sequence<M...>) {
+      auto group = [&]<std::size_t m>(std::integral_constant<std::size_t, m>) {
+        constexpr int i = G.exponent[m];
+        const double xi = px[i];
+        Sums& a = r[m % kLanes];
+        if constexpr (need & S) a.s += xi * q0_[m];
+        if constexpr ((need & SX) && i != 0) a.sx += i * xi * q0_[m];
+        if constexpr ((need & SXX) && i != 0 && i != 1) a.sxx += detail::falling(i, 2) * xi * q0_[m];
+        if constexpr (need & SY) a.sy += xi * q1_[m];
+        if constexpr (need & SYY) a.syy += xi * q2_[m];
+        if constexpr ((need & SXY) && i != 0) a.sxy += i * xi * q1_[m];
+      };
+      (group(std::integral_constant<std::size_t, M>{}), ...);
+    }
+    (std::make_index_sequence<G.count>{});
+    Sums sum = r[0];
+    for (int k = 1; k < kLanes; ++k) {
+      sum.s += r[k].s, sum.sx += r[k].sx, sum.sxx += r[k].sxx;
+      sum.sy += r[k].sy, sum.syy += r[k].syy, sum.sxy += r[k].sxy;
+    }
+    if constexpr (!scaled) unscale(sum, x, y_);
+    return sum;
+  }
+
+ private:
+  // Derivative sums formed scaled (times powers of x and y) become plain derivatives.
+  static void unscale(Sums& r, double x, double y) {
+    if constexpr (need & (SX | SXX | SXY)) {
+      const double invX = 1.0 / x;
+      r.sx *= invX;
+      r.sxx *= invX * invX;
+      r.sxy *= invX;
+    }
+    if constexpr (need & (SY | SYY | SXY)) {
+      const double invY = 1.0 / y;
+      r.sy *= invY;
+      r.syy *= invY * invY;
+      r.sxy *= invY;
+    }
+  }
+
+  // A zero base: each sum formed with its own exponents, skipping zero factors.
+  template <bool scaled>
+  Sums exact(double x) const {
+    Sums r;
     for (int k = 0; k < Table::rowCount; ++k) {
       const double n = Table::n[k];
       const int i = P::I[k], j = P::J[k];
       auto term = [&](double factor, int di, int dj) {
-        return factor == 0 ? 0.0 : n * factor * detail::power(x, i - di) * detail::power(y, j - dj);
+        if (factor == 0) return 0.0;
+        if (scaled) di = dj = 0;
+        return n * factor * detail::power(x, i - di) * detail::power(y_, j - dj);
       };
       if constexpr (need & S) r.s += term(1, 0, 0);
       if constexpr (need & SX) r.sx += term(i, 1, 0);
@@ -187,53 +266,18 @@ Sums evaluate(double x, double y) {
     }
     return r;
   }
-  const detail::Powers<P::x> px(x);
-  const detail::Powers<P::y> py(y);
-  // Rows with the same x exponent first share a polynomial in y, one per order of y
-  // derivative asked for (y^J weighted by J, J (J - 1), ...); the x side then takes each
-  // group once.
-  constexpr auto& G = P::groups;
-  constexpr bool order0 = need & (S | SX | SXX), order1 = need & (SY | SXY), order2 = need & SYY;
-  double q0[G.count] = {}, q1[G.count] = {}, q2[G.count] = {};
-  [&]<std::size_t... K>(std::index_sequence<K...>) {
-    auto row = [&]<std::size_t k>(std::integral_constant<std::size_t, k>) {
-      constexpr int j = P::J[k], g = G.ofRow[k];
-      constexpr double n = Table::n[k];
-      const double yj = py[j];
-      if constexpr (order0) q0[g] += n * yj;
-      if constexpr (order1 && j != 0) q1[g] += (n * j) * yj;
-      if constexpr (order2 && j != 0 && j != 1) q2[g] += (n * detail::falling(j, 2)) * yj;
-    };
-    (row(std::integral_constant<std::size_t, K>{}), ...);
-  }
-  (std::make_index_sequence<Table::rowCount>{});
-  [&]<std::size_t... M>(std::index_sequence<M...>) {
-    auto group = [&]<std::size_t m>(std::integral_constant<std::size_t, m>) {
-      constexpr int i = G.exponent[m];
-      const double xi = px[i];
-      if constexpr (need & S) r.s += xi * q0[m];
-      if constexpr ((need & SX) && i != 0) r.sx += i * xi * q0[m];
-      if constexpr ((need & SXX) && i != 0 && i != 1) r.sxx += detail::falling(i, 2) * xi * q0[m];
-      if constexpr (need & SY) r.sy += xi * q1[m];
-      if constexpr (need & SYY) r.syy += xi * q2[m];
-      if constexpr ((need & SXY) && i != 0) r.sxy += i * xi * q1[m];
-    };
-    (group(std::integral_constant<std::size_t, M>{}), ...);
-  }
-  (std::make_index_sequence<G.count>{});
-  if constexpr (need & (SX | SXX | SXY)) {
-    const double invX = 1.0 / x;
-    r.sx *= invX;
-    r.sxx *= invX * invX;
-    r.sxy *= invX;
-  }
-  if constexpr (need & (SY | SYY | SXY)) {
-    const double invY = 1.0 / y;
-    r.sy *= invY;
-    r.syy *= invY * invY;
-    r.sxy *= invY;
-  }
-  return r;
+
+  double y_;
+  // Only the orders asked for take room.
+  std::array<double, order0 ? G.count : 0> q0_{};
+  std::array<double, order1 ? G.count : 0> q1_{};
+  std::array<double, order2 ? G.count : 0> q2_{};
+};
+
+// The sums `need` asks for, of Table at (x, y).
+template <class Table, unsigned need>
+Sums evaluate(double x, double y) {
+  return SeriesAtY<Table, need>(y).at(x);
 }
 
 }  // namespace vlm::kernels

@@ -78,14 +78,15 @@ Outcome<int> regionWithBand(const Config& c, double p, double t) {
 // iteration cap, or at the first evaluation that is not finite.  Each step takes the
 // pressure and its slope from one evaluation of the equation.
 Result region3Density(const Config& c, double p, double t, double r0) {
+  const region3::Isotherm isotherm(t);
   double r = r0;
-  auto at = region3::pressureAndSlope(r, t);
+  auto at = isotherm.at(r);
   double residual = at.p - p;
   if (!std::isfinite(residual)) return failure(kFloatFault);
   for (int k = 0; k < c.maxIteration && std::fabs(residual) > c.deltaPressure; ++k) {
     const double slope = at.dpdr;
     r -= residual / slope;
-    at = region3::pressureAndSlope(r, t);
+    at = isotherm.at(r);
     residual = at.p - p;
     if (!std::isfinite(slope) || !std::isfinite(r) || !std::isfinite(residual)) return failure(kFloatFault);
   }
