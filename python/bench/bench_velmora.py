@@ -48,10 +48,10 @@ def main():
     seconds = best(lambda: [velmora.h_pt(a, b) for a, b in zip(pl, tl)], 1, 3)
     rows.append(("Python loop over h_pt, 1e5 points", seconds / 100_000 * 1e9, "ns/element"))
     if len(sys.argv) > 1:
-        out = subprocess.run([sys.argv[1], "--benchmark_filter=HPT_liquid$", "--benchmark_format=json",
+        out = subprocess.run([sys.argv[1], "--benchmark_filter=^HPT liquid$", "--benchmark_format=json",
                               "--benchmark_min_time=0.5"], capture_output=True, text=True, check=True).stdout
         c = json.loads(out)["benchmarks"][0]["cpu_time"]
-        rows.append(("C vlmHPT per call (core_bench HPT_liquid)", c, "ns"))
+        rows.append(("C vlmHPT per call (core_bench 'HPT liquid')", c, "ns"))
         rows.append(("h_pt array per element / C per call (same points)", rows[1][1] / c, "x"))
     for what, value, unit in rows:
         print(f"{what:48s} {value:10.1f} {unit}")
