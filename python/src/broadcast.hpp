@@ -126,7 +126,7 @@ template <class Job>
 void split(py::ssize_t size, int workers, const Job& job) {
   constexpr py::ssize_t kMinPerWorker = 4096;
   const py::ssize_t most = std::max<py::ssize_t>(1, size / kMinPerWorker);
-  const int count = static_cast<int>(std::clamp<py::ssize_t>(workers, 1, std::min<py::ssize_t>(most, 256)));
+  const int count = static_cast<int>(std::clamp<py::ssize_t>(workers, 1, most));
   if (count == 1) {
     job(py::ssize_t(0), size, 0);
     return;

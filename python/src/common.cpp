@@ -1,5 +1,6 @@
 #include "common.hpp"
 
+#include <algorithm>
 #include <string>
 
 #include "broadcast.hpp"
@@ -69,7 +70,9 @@ OnError parseErrors(const py::object& errors) {
 
 CallOptions parseOptions(const py::object& errors, bool codes, int workers) {
   if (workers < 1) throw py::value_error("workers must be at least 1");
-  return {parseErrors(errors), codes, workers};
+  // More threads than this would only queue on the cores.
+  constexpr int kMostWorkers = 256;
+  return {parseErrors(errors), codes, std::min(workers, kMostWorkers)};
 }
 
 const char* errorText(int code) {
