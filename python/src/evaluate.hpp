@@ -1,0 +1,59 @@
+// One array call: evaluates an element function over broadcast arguments into a new array,
+// with the GIL released, and applies the error policy (raise at the first failing element,
+// or fill the failing elements and optionally return every element's code).
+#pragma once
+
+#include "broadcast.hpp"
+
+namespace velmora {
+
+struct CallOptions {
+  OnError onError = OnError::Raise;
+  bool codes = false;
+  int workers = 1;
+};
+
+CallOptions parseOptions(const py::object& errors, bool codes, int workers);
+
+// Evaluates over `b` into `out` (an array of b.shape whose items are Out).  Every worker
+// thread makes one `typename Element::Worker worker(element)` and calls worker(x, Out&),
+// which returns the element's code; Element::fail(Out&) writes the value of a failed
+// element.  Returns `out`, or (out, codes) when asked for.
+template <class Out, std::size_t N, class Element>
+py::object evaluate(const Broadcast<N>& b, py::array out, const CallOptions& o, const Element& element) {
+  Out* values = static_cast<Out*>(out.mutable_data());
+  py::array_t<std::int8_t> codes;
+  std::int8_t* codeData = nullptr;
+  if (o.codes) {
+    codes = py::array_t<std::int8_t>(b.shape);
+    codeData = codes.mutable_data();
+  }
+  const bool raise = o.onError == OnError::Raise;
+  std::vector<FirstFailure> failures(std::max(1, o.workers));
+  {
+    py::gil_scoped_release release;
+    split(b.size, o.workers, [&](py::ssize_t begin, py::ssize_t end, int worker) {
+      typename Element::Worker eval(element);
+      FirstFailure& first = failures[worker];
+      b.run(begin, end, [&](py::ssize_t flat, const std::array<double, N>& x) {
+        const int code = eval(x, values[flat]);
+        if (codeData) codeData[flat] = static_cast<std::int8_t>(code);
+        if (code == 0) return true;
+        Element::fail(values[flat]);
+        if (first.code == 0) first = {flat, code};
+        // Raising: this range stops at its first failure; the first range that failed
+        // holds the first failing element.
+        return !raise;
+      });
+    });
+  }
+  if (raise) {
+    for (const FirstFailure& f : failures) {
+      if (f.code != 0) raiseError(f.code, b.index(f.flat));
+    }
+  }
+  if (o.codes) return py::make_tuple(out, codes);
+  return out;
+}
+
+}  // namespace velmora

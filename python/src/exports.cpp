@@ -1,0 +1,236 @@
+// Every computing export of vlmcore5 under its own name and its alias, driven by the
+// library's by-name table.  The module links its own copy of the exports, built with a
+// per-call context: each call or array loop sets the context on its thread, so the export
+// computes with the call's settings and leaves its status there, never in the library's
+// process-wide settings or last-error code.
+#include "exports.hpp"
+
+#include <cmath>
+#include <limits>
+#include <set>
+#include <string>
+#include <string_view>
+#include <tuple>
+#include <utility>
+
+#include "alias.hpp"
+#include "common.hpp"
+#include "evaluate.hpp"
+#include "guard.hpp"
+#include "vlmcore5.h"
+
+namespace velmora {
+
+namespace {
+
+using Any = void (*)();
+
+struct Entry {
+  const char* name;
+  const char* signature;
+  const char* parameters;
+  Any function;
+  const char* parametersWithUnits;
+  const char* result;
+};
+
+#define VLM_EXPORT(name, code, parameters) \
+  {                                        \
+#name, #code, parameters, reinterpret_cast < Any>(&name),
+#define VLM_UNITS(parametersWithUnits, result) \
+  parametersWithUnits, result                  \
+  }                                            \
+  ,
+const Entry kExports[] = {
+#include "vlmcore5_exports.inc"
+};
+#undef VLM_EXPORT
+#undef VLM_UNITS
+
+// The settings and status of the calls on this thread while it lives.
+class ContextScope {
+ public:
+  explicit ContextScope(const vlm_settings& s)
+      : context_{{s.check_range != 0, s.max_iteration, s.delta_pressure, s.init_water_density, s.init_steam_density,
+                  s.delta_ts}},
+        previous_(vlm::frame::callContext) {
+    vlm::frame::callContext = &context_;
+  }
+  ~ContextScope() { vlm::frame::callContext = previous_; }
+  ContextScope(const ContextScope&) = delete;
+  ContextScope& operator=(const ContextScope&) = delete;
+  int code() const { return context_.code; }
+
+ private:
+  vlm::frame::CallContext context_;
+  vlm::frame::CallContext* previous_;
+};
+
+template <class R, std::size_t N, class = std::make_index_sequence<N>>
+struct Pointer;
+template <class R, std::size_t N, std::size_t... I>
+struct Pointer<R, N, std::index_sequence<I...>> {
+  template <std::size_t>
+  using Double = double;
+  using type = R (*)(Double<I>...);
+};
+
+// The value of a failed element: NaN, or -1 for an integer result.
+template <class R>
+R failedValue() {
+  if constexpr (std::is_floating_point_v<R>) {
+    return std::numeric_limits<R>::quiet_NaN();
+  } else {
+    return R(-1);
+  }
+}
+
+// One export as the element function of an array call.
+template <class R, std::size_t N>
+struct ExportElement {
+  typename Pointer<R, N>::type f;
+  const vlm_settings& settings;
+
+  struct Worker {
+    const ExportElement& e;
+    ContextScope scope;
+    explicit Worker(const ExportElement& element) : e(element), scope(element.settings) {}
+    int operator()(const std::array<double, N>& x, R& out) {
+      out = std::apply(e.f, x);
+      return scope.code();
+    }
+  };
+  static void fail(R& out) { out = failedValue<R>(); }
+};
+
+template <class R, std::size_t N>
+py::object call(typename Pointer<R, N>::type f, const std::array<py::handle, N>& args, const py::object& settings,
+                const py::object& errors, bool codes, int workers) {
+  const CallOptions o = parseOptions(errors, codes, workers);
+  const ExportElement<R, N> element{f, settingsOf(settings)};
+  bool scalar = true;
+  for (py::handle a : args) scalar = scalar && isNumber(a);
+  if (scalar) {
+    std::array<double, N> x;
+    for (std::size_t i = 0; i < N; ++i) x[i] = toDouble(args[i]);
+    R value;
+    int code;
+    {
+      typename ExportElement<R, N>::Worker worker(element);
+      code = worker(x, value);
+    }
+    if (code != 0) {
+      if (o.onError == OnError::Raise) raiseError(code);
+      ExportElement<R, N>::fail(value);
+    }
+    py::object result = py::cast(value);
+    return codes ? py::make_tuple(result, code) : result;
+  }
+  const Broadcast<N> b(args);
+  py::array_t<R> out(b.shape);
+  py::object result = evaluate<R>(b, out, o, element);
+  if (b.shape.empty()) {
+    // 0-d arguments: a number, as for Python numbers.
+    if (codes) {
+      py::tuple t = result;
+      return py::make_tuple(py::cast(*out.data()), t[1].attr("item")());
+    }
+    return py::cast(*out.data());
+  }
+  return result;
+}
+
+// Registers one export under `name` with the parameter names of `e`.
+template <class R, std::size_t N>
+void define(py::module_& m, const char* name, const Entry& e, const std::array<const char*, N>& names,
+            const char* doc) {
+  const auto f = reinterpret_cast<typename Pointer<R, N>::type>(e.function);
+  const auto options = std::make_tuple(py::kw_only(), py::arg("settings") = py::none(), py::arg("errors") = "raise",
+                                       py::arg("codes") = false, py::arg("workers") = 1, doc);
+  using O = const py::object&;
+  if constexpr (N == 1) {
+    std::apply(
+        [&](auto&&... opt) {
+          m.def(
+              name, [f](O a, O s, O err, bool c, int w) { return call<R, 1>(f, {a}, s, err, c, w); }, py::arg(names[0]),
+              opt...);
+        },
+        options);
+  } else if constexpr (N == 2) {
+    std::apply(
+        [&](auto&&... opt) {
+          m.def(
+              name,
+              [f](O a, O b, O s, O err, bool c, int w) {
+                return call<R, 2>(f, {a, b}, s, err, c, w);
+              },
+              py::arg(names[0]), py::arg(names[1]), opt...);
+        },
+        options);
+  } else {
+    std::apply(
+        [&](auto&&... opt) {
+          m.def(
+              name,
+              [f](O a, O b, O d, O s, O err, bool c, int w) {
+                return call<R, 3>(f, {a, b, d}, s, err, c, w);
+              },
+              py::arg(names[0]), py::arg(names[1]), py::arg(names[2]), opt...);
+        },
+        options);
+  }
+}
+
+// Strings that must outlive the module's functions (argument names, docstrings).
+std::set<std::string>& kept() {
+  static auto* strings = new std::set<std::string>;
+  return *strings;
+}
+const char* keep(std::string s) { return kept().insert(std::move(s)).first->c_str(); }
+
+// Settings and error-state exports have no place here: settings travel with each call.
+bool computing(std::string_view name) { return name.substr(0, 6) != "vlmGET" && name.substr(0, 6) != "vlmSET"; }
+
+}  // namespace
+
+void defineExports(py::module_& m) {
+  py::list table;
+  std::set<std::string> aliases;
+  for (const Entry& e : kExports) {
+    if (!computing(e.name)) continue;
+    const std::string_view signature = e.signature;
+    const std::string alias = aliasOf(e.name, e.parameters);
+    if (!aliases.insert(alias).second) throw std::logic_error("two exports share the alias " + alias);
+    std::vector<const char*> names;
+    for (std::string_view rest = e.parameters; !rest.empty();) {
+      const std::size_t comma = rest.find(", ");
+      names.push_back(keep(std::string(rest.substr(0, comma))));
+      rest = comma == std::string_view::npos ? std::string_view() : rest.substr(comma + 2);
+    }
+    const bool integer = signature[0] == 'I';
+    for (const std::string& pyName : {std::string(e.name), alias}) {
+      const std::string head =
+          pyName + "(" + e.parameters + ", *, settings=None, errors='raise', codes=False, workers=1)";
+      const std::string what = std::string(e.result) + " from " + e.parametersWithUnits + "; the export " + e.name +
+                               " (alias " + alias + ").";
+      const char* doc = keep(head + "\n\n" + what + (integer ? "  An int, or int32 array." : "") + "\n" + kCallDoc);
+      const char* n = keep(pyName);
+      if (signature == "D_D")
+        define<double, 1>(m, n, e, {names[0]}, doc);
+      else if (signature == "D_DD")
+        define<double, 2>(m, n, e, {names[0], names[1]}, doc);
+      else if (signature == "D_DDD")
+        define<double, 3>(m, n, e, {names[0], names[1], names[2]}, doc);
+      else if (signature == "I_DD")
+        define<int, 2>(m, n, e, {names[0], names[1]}, doc);
+      else
+        throw std::logic_error("no binding for the signature " + std::string(signature));
+    }
+    py::tuple parameterNames(names.size());
+    for (std::size_t i = 0; i < names.size(); ++i) parameterNames[i] = py::str(names[i]);
+    table.append(py::make_tuple(e.name, alias, parameterNames, e.result, integer ? "int" : "float"));
+  }
+  m.attr("EXPORTS") = table;
+}
+
+}  // namespace velmora

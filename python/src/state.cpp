@@ -1,0 +1,173 @@
+// The state interface (velmora.h): state_pt, state_ph, state_ps, state_hs, state_tx and
+// state_px, a read-only State for numbers and a numpy structured array for arrays.  The
+// interface takes its settings per call and is thread-safe by itself.
+#include "state.hpp"
+
+#include <cmath>
+#include <cstddef>
+#include <cstring>
+#include <limits>
+#include <string>
+
+#include "common.hpp"
+#include "evaluate.hpp"
+
+namespace velmora {
+
+namespace {
+
+// Every field of vlm_state with its unit and meaning, in the struct's order: the one list
+// the record class, the structured dtype and the docstrings come from.
+#define VELMORA_STATE_FIELDS(X)                                        \
+  X(region, "-", "region: 1, 2, 3, 4 (two-phase) or 5")                \
+  X(p, "Pa", "pressure")                                               \
+  X(T, "K", "temperature")                                             \
+  X(rho, "kg/m3", "density")                                           \
+  X(v, "m3/kg", "specific volume")                                     \
+  X(u, "J/kg", "specific internal energy")                             \
+  X(h, "J/kg", "specific enthalpy")                                    \
+  X(s, "J/(kg K)", "specific entropy")                                 \
+  X(cp, "J/(kg K)", "isobaric heat capacity")                          \
+  X(cv, "J/(kg K)", "isochoric heat capacity")                         \
+  X(w, "m/s", "speed of sound")                                        \
+  X(x, "-", "dryness in region 4, else -1")                            \
+  X(lambda, "W/(m K)", "thermal conductivity (NaN where not defined)") \
+  X(eta, "Pa s", "dynamic viscosity (NaN where not defined)")          \
+  X(nu, "m2/s", "kinematic viscosity (NaN where not defined)")         \
+  X(prandtl, "-", "Prandtl number (NaN where not defined)")            \
+  X(kappa, "-", "isentropic exponent (NaN where not defined)")         \
+  X(sigma, "N/m", "surface tension (NaN where not defined)")
+
+using StateFunction = int (*)(double, double, const vlm_settings*, vlm_state*);
+
+struct Pair {
+  const char* name;
+  const char* first;
+  const char* second;
+  const char* units;
+  StateFunction f;
+};
+constexpr Pair kPairs[] = {
+    {"state_pt", "p", "T", "p [Pa], T [K]", &vlm_state_pt},
+    {"state_ph", "p", "h", "p [Pa], h [J/kg]", &vlm_state_ph},
+    {"state_ps", "p", "s", "p [Pa], s [J/(kg K)]", &vlm_state_ps},
+    {"state_hs", "h", "s", "h [J/kg], s [J/(kg K)]", &vlm_state_hs},
+    {"state_tx", "T", "x", "T [K], x [-] on the saturation line", &vlm_state_tx},
+    {"state_px", "p", "x", "p [Pa], x [-] on the saturation line", &vlm_state_px},
+};
+
+// A failed element: region 0 and NaN everywhere else.
+template <class T>
+void failField(T& field) {
+  if constexpr (std::is_floating_point_v<T>) {
+    field = std::numeric_limits<T>::quiet_NaN();
+  } else {
+    field = 0;
+  }
+}
+void failState(vlm_state& s) {
+#define VELMORA_FAIL(field, unit, meaning) failField(s.field);
+  VELMORA_STATE_FIELDS(VELMORA_FAIL)
+#undef VELMORA_FAIL
+}
+
+struct StateElement {
+  StateFunction f;
+  const vlm_settings& settings;
+
+  struct Worker {
+    const StateElement& e;
+    explicit Worker(const StateElement& element) : e(element) {}
+    int operator()(const std::array<double, 2>& x, vlm_state& out) { return e.f(x[0], x[1], &e.settings, &out); }
+  };
+  static void fail(vlm_state& out) { failState(out); }
+};
+
+py::dtype stateDtype() {
+  py::list names, formats, offsets;
+#define VELMORA_DTYPE(field, unit, meaning)                                        \
+  names.append(#field);                                                            \
+  formats.append(std::is_same_v<decltype(vlm_state::field), int> ? "<i4" : "<f8"); \
+  offsets.append(offsetof(vlm_state, field));
+  VELMORA_STATE_FIELDS(VELMORA_DTYPE)
+#undef VELMORA_DTYPE
+  py::dict spec;
+  spec["names"] = names;
+  spec["formats"] = formats;
+  spec["offsets"] = offsets;
+  spec["itemsize"] = sizeof(vlm_state);
+  return py::dtype::from_args(spec);
+}
+
+py::object call(const Pair& pair, py::handle a, py::handle b, const py::object& settings, const py::object& errors,
+                bool codes, int workers) {
+  const CallOptions o = parseOptions(errors, codes, workers);
+  const StateElement element{pair.f, settingsOf(settings)};
+  if (isNumber(a) && isNumber(b)) {
+    vlm_state s;
+    const int code = pair.f(toDouble(a), toDouble(b), &element.settings, &s);
+    if (code != 0) {
+      if (o.onError == OnError::Raise) raiseError(code);
+      failState(s);
+    }
+    py::object result = py::cast(s);
+    return codes ? py::make_tuple(result, code) : result;
+  }
+  const Broadcast<2> broadcast({a, b});
+  py::array out(stateDtype(), broadcast.shape);
+  // The padding after `region` too: no stale memory in the array's bytes.
+  std::memset(out.mutable_data(), 0, static_cast<std::size_t>(out.nbytes()));
+  return evaluate<vlm_state>(broadcast, out, o, element);
+}
+
+std::string reprOf(const vlm_state& s) {
+  std::string text = "velmora.State(";
+#define VELMORA_REPR(field, unit, meaning) \
+  text += std::string(#field) + "=" + py::repr(py::cast(s.field)).cast<std::string>() + ", ";
+  VELMORA_STATE_FIELDS(VELMORA_REPR)
+#undef VELMORA_REPR
+  text.resize(text.size() - 2);
+  return text + ")";
+}
+
+}  // namespace
+
+void defineState(py::module_& m) {
+  std::string fieldsDoc;
+  py::list fieldNames;
+#define VELMORA_DOC(field, unit, meaning) \
+  fieldsDoc += std::string("  ") + #field + " [" + unit + "]: " + meaning + "\n";
+  VELMORA_STATE_FIELDS(VELMORA_DOC)
+#undef VELMORA_DOC
+  static const std::string classDoc = "The state of water or steam, every field read-only:\n\n" + fieldsDoc;
+  auto record = py::class_<vlm_state>(m, "State", classDoc.c_str());
+#define VELMORA_FIELD(field, unit, meaning)                              \
+  record.def_readonly(#field, &vlm_state::field, meaning " [" unit "]"); \
+  fieldNames.append(#field);
+  VELMORA_STATE_FIELDS(VELMORA_FIELD)
+#undef VELMORA_FIELD
+  record.def("__repr__", &reprOf);
+  record.attr("_fields") = py::tuple(fieldNames);
+  // numpy is imported on first use only: numbers work without it.
+  m.def("_state_dtype", &stateDtype, "_state_dtype()\n\nThe structured dtype of state arrays.");
+
+  for (const Pair& pair : kPairs) {
+    static std::string docs[std::size(kPairs)];
+    std::string& doc = docs[&pair - kPairs];
+    doc = std::string(pair.name) + "(" + pair.first + ", " + pair.second +
+          ", *, settings=None, errors='raise', codes=False, workers=1)\n\nEvery property of the state at " +
+          pair.units +
+          ": a velmora.State for numbers, a structured array (dtype velmora.STATE_DTYPE) for "
+          "arrays; a failed element has region 0 and NaN fields.\n" +
+          kCallDoc + "\nFields:\n" + fieldsDoc;
+    m.def(
+        pair.name,
+        [&pair](const py::object& a, const py::object& b, const py::object& s, const py::object& err, bool c, int w) {
+          return call(pair, a, b, s, err, c, w);
+        },
+        py::arg(pair.first), py::arg(pair.second), py::kw_only(), py::arg("settings") = py::none(),
+        py::arg("errors") = "raise", py::arg("codes") = false, py::arg("workers") = 1, doc.c_str());
+  }
+}
+
+}  // namespace velmora

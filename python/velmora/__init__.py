@@ -1,0 +1,25 @@
+"""Properties of water and steam over numpy arrays.
+
+Every computing export of the vlmcore5 library under its own name (velmora.vlmHPT) and under
+a Python alias (velmora.h_pt; the rule is in the README), and the state interface
+(velmora.state_pt, state_ph, state_ps, state_hs, state_tx, state_px).  Arguments are numbers
+or arrays broadcast together; the loops run in C++ without the GIL.  Settings travel with
+each call (settings=velmora.Settings(...)): nothing process-wide is read or changed, so the
+functions may be called from any number of threads.
+"""
+
+from . import _velmora
+from ._error import VelmoraError
+from ._velmora import *  # noqa: F401,F403
+from ._velmora import EXPORTS, Settings, State
+
+try:
+    STATE_DTYPE = _velmora._state_dtype()
+except ImportError:  # without numpy, numbers still work
+    STATE_DTYPE = None
+
+__all__ = (
+    ["VelmoraError", "Settings", "State", "STATE_DTYPE", "EXPORTS"]
+    + [name for entry in EXPORTS for name in entry[:2]]
+    + ["state_pt", "state_ph", "state_ps", "state_hs", "state_tx", "state_px"]
+)
