@@ -45,8 +45,9 @@ int run(const vlm_settings* settings, vlm_state* out, const Solve& solve) {
       code = kFloatFault;
     }
     if (environment.callerWouldHaveTrapped()) code = kFloatFault;
+    // Still in the guard: comparing a denormal value raises the denormal-operand flag.
+    if (code == kNoError && !finite(state)) code = kFloatFault;
   }
-  if (code == kNoError && !finite(state)) code = kFloatFault;
   if (code == kNoError) *out = state;
   return code;
 }
