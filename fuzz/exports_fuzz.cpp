@@ -21,35 +21,16 @@
 #include <cstring>
 #include <string_view>
 
+#include "fuzz_input.hpp"
 #include "support/caller_fp.hpp"
 #include "support/computing_exports.hpp"
 #include "vlmcore5.h"
 
 namespace {
 
+using vlm::fuzz::Reader;
 using vlm::test::ComputingExport;
 using vlm::test::FpState;
-
-class Reader {
- public:
-  Reader(const uint8_t* data, size_t size) : data_(data), size_(size) {}
-  template <class T>
-  T next(T fallback) {
-    if (size_ < sizeof(T)) {
-      size_ = 0;
-      return fallback;
-    }
-    T value;
-    std::memcpy(&value, data_, sizeof value);
-    data_ += sizeof value;
-    size_ -= sizeof value;
-    return value;
-  }
-
- private:
-  const uint8_t* data_;
-  size_t size_;
-};
 
 struct Settings {
   int checkRange, maxIteration;
@@ -99,13 +80,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const Settings before = readSettings();
   vlmSETLASTERROR(staleCode);
 
-  vlm::test::CallerFp caller;
-  caller.rounding = environment & 3;
-  caller.unmasked =
-      ((environment >> 2) & 1 ? vlm::test::kInvalid : 0) | ((environment >> 3) & 1 ? vlm::test::kZeroDivide : 0) |
-      ((environment >> 4) & 1 ? vlm::test::kOverflow : 0) | ((environment >> 5) & 1 ? vlm::test::kUnderflow : 0);
-  caller.stickyFlags = (environment >> 6) & 1 ? vlm::test::kInexact | vlm::test::kUnderflow : 0;
-  caller.precision = (environment >> 7) & 1 ? vlm::test::kSingle : vlm::test::kExtended;
+  const vlm::test::CallerFp caller = vlm::fuzz::callerFromByte(environment);
   const FpState callerState = vlm::test::callerState(initial, caller);
 
   vlm::test::writeFp(callerState);

@@ -20,6 +20,7 @@
 #include <cstring>
 #include <initializer_list>
 
+#include "fuzz_input.hpp"
 #include "support/caller_fp.hpp"
 #include "velmora.h"
 
@@ -27,19 +28,6 @@ namespace {
 
 using Solve = int (*)(double, double, const vlm_settings*, vlm_state*);
 const Solve kPairs[] = {vlm_state_pt, vlm_state_ph, vlm_state_ps, vlm_state_hs, vlm_state_tx, vlm_state_px};
-
-template <class T>
-T next(const uint8_t*& data, size_t& size, T fallback) {
-  if (size < sizeof(T)) {
-    size = 0;
-    return fallback;
-  }
-  T value;
-  std::memcpy(&value, data, sizeof value);
-  data += sizeof value;
-  size -= sizeof value;
-  return value;
-}
 
 [[noreturn]] void fail(const char* what, int pair, double a, double b, int code) {
   std::fprintf(stderr, "%s: pair %d (%.17g, %.17g), code %d\n", what, pair, a, b, code);
@@ -50,26 +38,21 @@ T next(const uint8_t*& data, size_t& size, T fallback) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static const vlm::test::FpState initial = vlm::test::readFp();
-  const uint8_t choice = next<uint8_t>(data, size, 0);
+  vlm::fuzz::Reader in(data, size);
+  const uint8_t choice = in.next<uint8_t>(0);
   const int pair = (choice & 0x7f) % 6;
-  const uint8_t environment = next<uint8_t>(data, size, 0);
-  const double a = next<double>(data, size, 1e5), b = next<double>(data, size, 300.0);
+  const uint8_t environment = in.next<uint8_t>(0);
+  const double a = in.next<double>(1e5), b = in.next<double>(300.0);
   vlm_settings cfg;
   vlm_default_settings(&cfg);
-  cfg.check_range = next<uint8_t>(data, size, 1) & 1;
-  cfg.max_iteration = next<int16_t>(data, size, static_cast<int16_t>(cfg.max_iteration));
-  cfg.delta_pressure = next<double>(data, size, cfg.delta_pressure);
-  cfg.init_water_density = next<double>(data, size, cfg.init_water_density);
-  cfg.init_steam_density = next<double>(data, size, cfg.init_steam_density);
-  cfg.delta_ts = next<double>(data, size, cfg.delta_ts);
+  cfg.check_range = in.next<uint8_t>(1) & 1;
+  cfg.max_iteration = in.next<int16_t>(static_cast<int16_t>(cfg.max_iteration));
+  cfg.delta_pressure = in.next<double>(cfg.delta_pressure);
+  cfg.init_water_density = in.next<double>(cfg.init_water_density);
+  cfg.init_steam_density = in.next<double>(cfg.init_steam_density);
+  cfg.delta_ts = in.next<double>(cfg.delta_ts);
 
-  vlm::test::CallerFp caller;
-  caller.rounding = environment & 3;
-  caller.unmasked =
-      ((environment >> 2) & 1 ? vlm::test::kInvalid : 0) | ((environment >> 3) & 1 ? vlm::test::kZeroDivide : 0) |
-      ((environment >> 4) & 1 ? vlm::test::kOverflow : 0) | ((environment >> 5) & 1 ? vlm::test::kUnderflow : 0);
-  caller.stickyFlags = (environment >> 6) & 1 ? vlm::test::kInexact | vlm::test::kUnderflow : 0;
-  caller.precision = (environment >> 7) & 1 ? vlm::test::kSingle : vlm::test::kExtended;
+  const vlm::test::CallerFp caller = vlm::fuzz::callerFromByte(environment);
   const vlm::test::FpState callerState = vlm::test::callerState(initial, caller);
 
   vlm_state out, untouched;

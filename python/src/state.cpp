@@ -91,12 +91,12 @@ py::dtype stateDtype() {
   offsets.append(offsetof(vlm_state, field));
   VELMORA_STATE_FIELDS(VELMORA_DTYPE)
 #undef VELMORA_DTYPE
-  py::dict spec;
-  spec["names"] = names;
-  spec["formats"] = formats;
-  spec["offsets"] = offsets;
-  spec["itemsize"] = sizeof(vlm_state);
-  return py::dtype::from_args(spec);
+  py::dict layout;
+  layout["names"] = names;
+  layout["formats"] = formats;
+  layout["offsets"] = offsets;
+  layout["itemsize"] = sizeof(vlm_state);
+  return py::dtype::from_args(layout);
 }
 
 py::object call(const Pair& pair, py::handle a, py::handle b, const py::object& settings, const py::object& errors,
