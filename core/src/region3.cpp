@@ -1,7 +1,7 @@
 #include "region3.hpp"
 
 #include <cmath>
-#include <new>
+#include <utility>
 
 #include "constants.hpp"
 #include "kernels/power_series.hpp"
@@ -51,8 +51,6 @@ Phi phi(double r, double t) {
   return phi<need>(r, SeriesAtY<Helmholtz, need>(tStar / t));
 }
 
-using SolverSeries = SeriesAtY<Helmholtz, SX | SXX>;
-
 constexpr unsigned kSound = SX | SXX | SYY | SXY;
 
 double pressure(const Phi& f, double r, double t) { return r * R * t * f.dfd; }
@@ -74,14 +72,16 @@ double slope(const Phi& f, double t) { return R * t * stiffness(f); }
 
 }  // namespace
 
-double p(double r, double t) { return pressure(phi<SX>(r, t), r, t); }
+// The pressure and its slope come from the density solver's form, so that the solver's
+// residual is exactly the difference from p(r, t).
+double p(double r, double t) { return Isotherm(t).at(r).p; }
 double u(double r, double t) { return energy(phi<SY>(r, t), t); }
 double s(double r, double t) { return entropy(phi<S | SY>(r, t)); }
 double h(double r, double t) { return enthalpy(phi<SX | SY>(r, t), t); }
 double cp(double r, double t) { return isobaric(phi<kSound>(r, t)); }
 double cv(double r, double t) { return isochoric(phi<SYY>(r, t)); }
 double w(double r, double t) { return sound(phi<kSound>(r, t), t); }
-double dpdr(double r, double t) { return slope(phi<SX | SXX>(r, t), t); }
+double dpdr(double r, double t) { return Isotherm(t).at(r).dpdr; }
 
 CaloricSet all(double r, double t) {
   const Phi f = phi<kSound | S | SY>(r, t);
@@ -99,18 +99,38 @@ Full full(double r, double t) {
   return out;
 }
 
-PressureAndSlope pressureAndSlope(double r, double t) {
-  const Phi f = phi<SX | SXX>(r, t);
-  return {pressure(f, r, t), slope(f, t)};
+// delta phi_delta = nLog + sum i q_i delta^i and 2 delta phi_delta + delta^2 phi_deltadelta =
+// nLog + sum i (i + 1) q_i delta^i, where q_i is the sum over tau of the rows with delta^i.
+static_assert([] {
+  using Series = SeriesAtY<Helmholtz, S>;
+  for (int m = 0; m < Series::groupCount; ++m) {
+    if (Series::groupExponent(m) < 0 || Series::groupExponent(m) > Isotherm::kDegree) return false;
+  }
+  return true;
+}());
+
+Isotherm::Isotherm(double t) : rt_(R * t) {
+  using Series = SeriesAtY<Helmholtz, S>;
+  const Series series(tStar / t);
+  [&]<std::size_t... M>(std::index_sequence<M...>) {
+    auto group = [&](auto m) {
+      constexpr int i = Series::groupExponent(m);
+      const double q = series.groupSum(m);
+      pressure_[i] += i * q;
+      slope_[i] += i * (i + 1.0) * q;
+    };
+    (group(std::integral_constant<int, M>{}), ...);
+  }
+  (std::make_index_sequence<Series::groupCount>{});
+  pressure_[0] += helmholtz::nLog;
+  slope_[0] += helmholtz::nLog;
 }
 
-static_assert(sizeof(SolverSeries) <= Isotherm::kSeriesBytes && alignof(SolverSeries) <= alignof(double));
-
-Isotherm::Isotherm(double t) : t_(t) { new (series_) SolverSeries(tStar / t); }
-
 PressureAndSlope Isotherm::at(double r) const {
-  const Phi f = phi<SX | SXX>(r, *std::launder(reinterpret_cast<const SolverSeries*>(series_)));
-  return {pressure(f, r, t_), slope(f, t_)};
+  const double d = r / rhoStar;
+  // At zero density delta phi_delta is 0 times an infinite phi_delta: no number.
+  if (d == 0.0) return {std::nan(""), std::nan("")};
+  return {r * rt_ * estrin(pressure_, d), rt_ * estrin(slope_, d)};
 }
 
 }  // namespace vlm::region3

@@ -2,6 +2,8 @@
 // temperature t (K).  Plain evaluation for any arguments.
 #pragma once
 
+#include <array>
+
 #include "caloric.hpp"
 
 namespace vlm::region3 {
@@ -23,25 +25,25 @@ struct Full : CaloricSet {
 };
 Full full(double r, double t);
 
-// The pressure and its slope from one evaluation: one step of the density solver.
+// The pressure and its slope in density: one step of the density solver.
 struct PressureAndSlope {
   double p, dpdr;
 };
-PressureAndSlope pressureAndSlope(double r, double t);
 
-// The equation along one isotherm, for the density solver: the temperature's part of the
-// series is formed once, and each density then costs only its own part.  The values are
-// those of pressureAndSlope(r, t).
+// The equation along one isotherm, for the density solver.  At a fixed temperature the
+// pressure and its slope are polynomials in the reduced density (with the logarithm's
+// constant); their coefficients are formed once, and each density then costs two short
+// polynomials.  The values agree with p(r, t) and dpdr(r, t) to rounding.
 class Isotherm {
  public:
+  static constexpr int kDegree = 11;  // the table's largest power of density
+
   explicit Isotherm(double t);
   PressureAndSlope at(double r) const;
 
-  static constexpr int kSeriesBytes = 14 * sizeof(double);
-
  private:
-  double t_;
-  alignas(double) unsigned char series_[kSeriesBytes];
+  double rt_;  // R t
+  std::array<double, kDegree + 1> pressure_{}, slope_{};
 };
 
 }  // namespace vlm::region3

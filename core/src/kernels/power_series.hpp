@@ -195,6 +195,17 @@ class SeriesAtY {
 
   double y() const { return y_; }
 
+  // The x exponent of group m and its order-0 sum over y (the coefficient of x^exponent).
+  static constexpr int groupCount = G.count;
+  static constexpr int groupExponent(int m) { return G.exponent[m]; }
+  double groupSum(int m) const {
+    static_assert(order0, "the group sums are formed only with an order-0 sum asked for");
+    if (y_ != 0.0) return q0_[m];
+    double sum = 0;  // y = 0: only the rows without y remain
+    for (int k = 0; k < Table::rowCount; ++k) sum += G.ofRow[k] == m && P::J[k] == 0 ? Table::n[k] : 0.0;
+    return sum;
+  }
+
   // The sums at (x, y); `scaled` gives each derivative times the powers of its variables
   // (x sx, x^2 sxx, y sy, y^2 syy, x y sxy), which some equations use as they are.
   template <bool scaled = false>
@@ -266,6 +277,22 @@ class SeriesAtY {
   std::array<double, order1 ? G.count : 0> q1_{};
   std::array<double, order2 ? G.count : 0> q2_{};
 };
+
+// c[0] + c[1] x + ... + c[N-1] x^(N-1) by Estrin's scheme: neighbouring coefficients paired
+// with x, the pairs paired with x^2, and so on.  About log2(N) multiply-adds deep instead of
+// Horner's N, for callers whose time is the latency of one polynomial.
+template <std::size_t N>
+[[gnu::always_inline]] inline double estrin(const std::array<double, N>& c, double x) {
+  if constexpr (N == 1) {
+    return c[0];
+  } else {
+    std::array<double, (N + 1) / 2> pairs;
+    [&]<std::size_t... K>(std::index_sequence<K...>) { ((pairs[K] = c[2 * K] + c[2 * K + 1] * x), ...); }
+    (std::make_index_sequence<N / 2>{});
+    if constexpr (N % 2 == 1) pairs[N / 2] = c[N - 1];
+    return estrin(pairs, x * x);
+  }
+}
 
 // The sums `need` asks for, of Table at (x, y).
 template <class Table, unsigned need>
