@@ -32,6 +32,12 @@ constexpr const char* kUsage =
     "                        ARG,...,VALUE,CODE with the value in full precision (%.17g) and the\n"
     "                        library's error code; a line that cannot be read gives an empty\n"
     "                        value and code -1, and its reason on standard error\n"
+    "  vlmprop batch state PAIR [FILE]\n"
+    "                        the state from PAIR (as for state) once per line of FILE (or of\n"
+    "                        standard input), each line holding A,B.  Writes a header line that\n"
+    "                        names the columns with their units, then A,B,REGION,FIELD...,CODE\n"
+    "                        per line in full precision; a field the state leaves undefined is\n"
+    "                        empty, and a failing state gives empty fields and its code (1 to 4)\n"
     "  vlmprop --list        every export with its parameters, units and result\n"
     "  vlmprop --version     the version of vlmprop and of the library's header\n"
     "  vlmprop table MODE ARG UNIT [ARG UNIT] [--phase water|steam] [--digits N]\n"
@@ -117,7 +123,9 @@ int main(int argc, char** argv) {
   if (args[0] == "--list") return list();
   if (lower(args[0]) == "table") return table(args);
   if (lower(args[0]) == "state") return vlm::cli::stateCommand(args);
-  if (lower(args[0]) == "batch") return batch(args);
+  if (lower(args[0]) == "batch") {
+    return args.size() > 1 && lower(args[1]) == "state" ? vlm::cli::stateBatch(args) : batch(args);
+  }
   if (args[0].rfind("--", 0) == 0) return usageError("unknown option " + args[0]);
   return callByName(args);
 }
