@@ -268,6 +268,15 @@ TEST(StateInterface, SettingsAndTexts) {
   ASSERT_EQ(vlm_state_ph(3e6, 1e6, &defaults, &b), 0);
   EXPECT_TRUE(sameState(a, b));
   EXPECT_EQ(vlm_state_pt(3e6, 300, nullptr, nullptr), 2);
+  // Pairs no state of the range has are out of range, whatever the search met out there.
+  const double far[] = {-1e9, -1e4, 1e7, 1e9};
+  for (double a1 : far) {
+    for (double a2 : far) {
+      EXPECT_EQ(vlm_state_hs(a1, a2, nullptr, &a), 2) << a1 << ", " << a2;
+      EXPECT_EQ(vlm_state_ph(1e5 + std::fabs(a2) / 100, a1, nullptr, &a), 2) << a1 << ", " << a2;
+      EXPECT_EQ(vlm_state_ps(1e5 + std::fabs(a1) / 100, a2, nullptr, &a), 2) << a1 << ", " << a2;
+    }
+  }
   EXPECT_STREQ(vlm_error_text(3, 0), "Root not found for maximum iteration's count");
   EXPECT_STREQ(vlm_error_text(2, 1),
                "\xd0\xa4\xd1\x83\xd0\xbd\xd0\xba\xd1\x86\xd0\xb8\xd1\x8f \xd0\xbd\xd0\xb5 "

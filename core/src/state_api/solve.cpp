@@ -149,8 +149,7 @@ bool solveClear(double p, double target, Given g, const Config& cfg, vlm_state& 
   return consistent;
 }
 
-Code statePG(double p, double target, Given g, const Config& cfg, vlm_state& out) {
-  if (cfg.checkRange && !(p >= pMin && p <= pMax && std::isfinite(target))) return kOutOfRange;
+Code solvePG(double p, double target, Given g, const Config& cfg, vlm_state& out) {
   Code code = kNoError;
   if (solveClear(p, target, g, cfg, out, code)) return code;
   if (p < pCritical) {
@@ -176,6 +175,11 @@ Code statePG(double p, double target, Given g, const Config& cfg, vlm_state& out
   return solveSingle(p, target, g, cfg, out, consistent);
 }
 
+Code statePG(double p, double target, Given g, const Config& cfg, vlm_state& out) {
+  if (cfg.checkRange && !(p >= pMin && p <= pMax && std::isfinite(target))) return kOutOfRange;
+  return placedOrOutside(cfg, out, [&](const Config& c, vlm_state& o) { return solvePG(p, target, g, c, o); });
+}
+
 }  // namespace
 
 Code statePT(double p, double t, const Config& cfg, vlm_state& out) {
@@ -186,7 +190,9 @@ Code statePT(double p, double t, const Config& cfg, vlm_state& out) {
 
 Code statePX(double p, double x, const Config& cfg, vlm_state& out) {
   if (cfg.checkRange && !(p >= pMin && p <= pCritical)) return kOutOfRange;
-  return stateTX(tSat(p), x, cfg, out, false);
+  const Code code = stateTX(tSat(p), x, cfg, out, false);
+  if (code == kNoError) out.p = p;  // the pressure given, not the one its saturation temperature gives back
+  return code;
 }
 
 Code statePH(double p, double h, const Config& cfg, vlm_state& out) { return statePG(p, h, Given::H, cfg, out); }

@@ -7,6 +7,19 @@
 
 namespace vlm::state {
 
+// The solves find every state of the range (the round-trip tests hold them to it).  With the
+// range checked, a pair they cannot place even with the library's own solver settings lies
+// outside it: the caller learns that, rather than the fault or the failed iteration the search
+// ran into out there.  With the caller's settings failing but the defaults succeeding, the
+// caller's failure stands.
+template <class Solve>
+Code placedOrOutside(const Config& cfg, vlm_state& out, const Solve& solve) {
+  const Code code = solve(cfg, out);
+  if (!cfg.checkRange || (code != kFloatFault && code != kNoRoot)) return code;
+  vlm_state probe;
+  return solve(Config{}, probe) == kNoError ? code : kOutOfRange;
+}
+
 Code statePT(double p, double t, const Config& cfg, vlm_state& out);
 Code statePX(double p, double x, const Config& cfg, vlm_state& out);
 Code statePH(double p, double h, const Config& cfg, vlm_state& out);

@@ -183,8 +183,9 @@ Code solveWet(double h, double s, const Config& cfg, vlm_state& out) {
 
 }  // namespace
 
-Code stateHS(double h, double s, const Config& cfg, vlm_state& out) {
-  if (!std::isfinite(h) || !std::isfinite(s)) return cfg.checkRange ? kOutOfRange : kFloatFault;
+namespace {
+
+Code solveHS(double h, double s, const Config& cfg, vlm_state& out) {
   // The saturation line's equations in s are a few J/kg off.  Within that band a
   // single-phase state on its own side of the line comes first (a liquid a microkelvin
   // below saturation and wet steam of x = 1e-11 have the same h and s to 1e-10); elsewhere
@@ -197,6 +198,13 @@ Code stateHS(double h, double s, const Config& cfg, vlm_state& out) {
   const Code single = solveSingle(h, s, cfg, out);
   if (single == kNoError) return kNoError;
   return solveWet(h, s, cfg, out) == kNoError ? kNoError : single;
+}
+
+}  // namespace
+
+Code stateHS(double h, double s, const Config& cfg, vlm_state& out) {
+  if (!std::isfinite(h) || !std::isfinite(s)) return cfg.checkRange ? kOutOfRange : kFloatFault;
+  return placedOrOutside(cfg, out, [&](const Config& c, vlm_state& o) { return solveHS(h, s, c, o); });
 }
 
 }  // namespace vlm::state
