@@ -3,6 +3,7 @@
 #   cmake -DBUILD=<build dir> -DWORK=<scratch> -DNAME=velmora-x.y.z-winNN -DVERSION=x.y.z
 #         -DHEADERS=<core/include> -DOBJDUMP=<objdump> -P zip_test.cmake
 cmake_policy(VERSION 3.20)
+include(${CMAKE_CURRENT_LIST_DIR}/../../cmake/same_items.cmake)
 file(REMOVE_RECURSE "${WORK}")
 file(MAKE_DIRECTORY "${WORK}/unpacked")
 execute_process(COMMAND cpack --config "${BUILD}/CPackConfig.cmake" -B "${WORK}"
@@ -21,16 +22,8 @@ foreach(header IN LISTS headers)
   list(APPEND expected include/${header})
 endforeach()
 list(TRANSFORM expected PREPEND "${NAME}/")
-list(SORT expected)
 file(GLOB_RECURSE actual RELATIVE "${WORK}/unpacked" "${WORK}/unpacked/*")
-list(SORT actual)
-if(NOT actual STREQUAL expected)
-  set(missing ${expected})
-  list(REMOVE_ITEM missing ${actual})
-  set(unexpected ${actual})
-  list(REMOVE_ITEM unexpected ${expected})
-  message(SEND_ERROR "${NAME}.zip differs from the list\n  missing: ${missing}\n  unexpected: ${unexpected}")
-endif()
+vlm_check_same_items(expected actual SEND_ERROR "${NAME}.zip differs from the list")
 
 # Little-endian hex of a 16-bit number.
 function(word16 value out)

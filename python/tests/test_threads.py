@@ -24,6 +24,7 @@ def work(seed):
                 except velmora.VelmoraError as e:
                     out.append(("error", e.code, e.message))
     out.append(velmora.s_pt(p, t, errors="nan", codes=True))
+    out.append(velmora.h_pt(np.tile(p, 5), np.tile(t, 5), errors="nan", codes=True, workers=2))  # two C++ threads
     out.append(velmora.state_ph(p, velmora.h_pt(p, t, errors="nan"), errors="nan", codes=True))
     try:
         velmora.h_pt(p, t)
