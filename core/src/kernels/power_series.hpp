@@ -71,7 +71,8 @@ constexpr PowerPlan planFor(const std::array<int, N>& exponents) {
 // The powers of one base named by a plan, indexed by exponent - plan.low.
 template <const PowerPlan& Plan>
 struct Powers {
-  std::array<double, Plan.high - Plan.low + 1> p{};
+  // Only the planned exponents are formed and read; the others are left unset.
+  std::array<double, Plan.high - Plan.low + 1> p;
 
   constexpr double operator[](int e) const { return p[e - Plan.low]; }
 
@@ -112,11 +113,13 @@ constexpr std::array<int, Table::rowCount> column(const int* values) {
 }
 
 // The distinct x exponents of a table, in order of first appearance, and which of them
-// each row has.
+// each row has; rows[first[m] .. first[m + 1]) are group m's rows in table order.
 template <std::size_t N>
 struct Groups {
   std::array<int, N> exponent{};
   std::array<int, N> ofRow{};
+  std::array<int, N> rows{};
+  std::array<int, N + 1> first{};
   int count = 0;
 };
 template <std::size_t N>
@@ -133,6 +136,14 @@ constexpr Groups<N> groupsOf(const std::array<int, N>& I) {
     }
     g.ofRow[k] = found;
   }
+  int next = 0;
+  for (int m = 0; m < g.count; ++m) {
+    g.first[m] = next;
+    for (std::size_t k = 0; k < N; ++k) {
+      if (g.ofRow[k] == m) g.rows[next++] = static_cast<int>(k);
+    }
+  }
+  g.first[g.count] = next;
   return g;
 }
 
@@ -179,18 +190,32 @@ class SeriesAtY {
   explicit SeriesAtY(double y) : y_(y) {
     if (y == 0.0) return;  // the exact route needs nothing formed
     const detail::Powers<P::y> py(y);
-    [&]<std::size_t... K>(std::index_sequence<K...>) {
-      auto row = [&]<std::size_t k>(std::integral_constant<std::size_t, k>) {
-        constexpr int j = P::J[k], g = G.ofRow[k];
-        constexpr double n = Table::n[k];
-        const double yj = py[j];
-        if constexpr (order0) q0_[g] += n * yj;
-        if constexpr (order1 && j != 0) q1_[g] += (n * j) * yj;
-        if constexpr (order2 && j != 0 && j != 1) q2_[g] += (n * detail::falling(j, 2)) * yj;
-      };
-      (row(std::integral_constant<std::size_t, K>{}), ...);
+    [&]<std::size_t... M>(std::index_sequence<M...>) {
+      ((ySide<M>(py, q0_[order0 ? M : 0], q1_[order1 ? M : 0], q2_[order2 ? M : 0])), ...);
     }
-    (std::make_index_sequence<Table::rowCount>{});
+    (std::make_index_sequence<G.count>{});
+  }
+
+  // The sums at (x, y) in one pass, each group's y side formed just before it is taken on
+  // the x side: a few values live at a time instead of three per group.  The same
+  // operations in the same order as SeriesAtY(y).at<scaled>(x).
+  template <bool scaled>
+  [[gnu::flatten]] static Sums once(double x, double y) {
+    if (x == 0.0 || y == 0.0) return atZero<scaled>(x, y);
+    const detail::Powers<P::x> px(x);
+    const detail::Powers<P::y> py(y);
+    Sums sum;
+    [&]<std::size_t... M>(std::index_sequence<M...>) {
+      auto group = [&]<std::size_t m>(std::integral_constant<std::size_t, m>) {
+        double q0 = 0, q1 = 0, q2 = 0;
+        ySide<m>(py, q0, q1, q2);
+        xSide<m>(px, q0, q1, q2, sum);
+      };
+      (group(std::integral_constant<std::size_t, M>{}), ...);
+    }
+    (std::make_index_sequence<G.count>{});
+    if constexpr (!scaled) unscale(sum, x, y);
+    return sum;
   }
 
   double y() const { return y_; }
@@ -214,18 +239,7 @@ class SeriesAtY {
     Sums sum;
     const detail::Powers<P::x> px(x);
     [&]<std::size_t... M>(std::index_sequence<M...>) {
-      auto group = [&]<std::size_t m>(std::integral_constant<std::size_t, m>) {
-        constexpr int i = G.exponent[m];
-        const double xi = px[i];
-        Sums& a = sum;
-        if constexpr (need & S) a.s += xi * q0_[m];
-        if constexpr ((need & SX) && i != 0) a.sx += i * xi * q0_[m];
-        if constexpr ((need & SXX) && i != 0 && i != 1) a.sxx += detail::falling(i, 2) * xi * q0_[m];
-        if constexpr (need & SY) a.sy += xi * q1_[m];
-        if constexpr (need & SYY) a.syy += xi * q2_[m];
-        if constexpr ((need & SXY) && i != 0) a.sxy += i * xi * q1_[m];
-      };
-      (group(std::integral_constant<std::size_t, M>{}), ...);
+      ((xSide<M>(px, q0_[order0 ? M : 0], q1_[order1 ? M : 0], q2_[order2 ? M : 0], sum)), ...);
     }
     (std::make_index_sequence<G.count>{});
     if constexpr (!scaled) unscale(sum, x, y_);
@@ -233,6 +247,41 @@ class SeriesAtY {
   }
 
  private:
+  template <bool scaled>
+  [[gnu::noinline]] static Sums atZero(double x, double y) {
+    return SeriesAtY(y).template at<scaled>(x);
+  }
+
+  // Group m's rows as polynomials in y, one per order of y derivative.
+  template <std::size_t m, class Py>
+  [[gnu::always_inline]] static void ySide(const Py& py, double& q0, double& q1, double& q2) {
+    [&]<std::size_t... K>(std::index_sequence<K...>) {
+      auto row = [&]<std::size_t k>(std::integral_constant<std::size_t, k>) {
+        constexpr int j = P::J[k];
+        constexpr double n = Table::n[k];
+        const double yj = py[j];
+        if constexpr (order0) q0 += n * yj;
+        if constexpr (order1 && j != 0) q1 += (n * j) * yj;
+        if constexpr (order2 && j != 0 && j != 1) q2 += (n * detail::falling(j, 2)) * yj;
+      };
+      (row(std::integral_constant<std::size_t, G.rows[G.first[m] + K]>{}), ...);
+    }
+    (std::make_index_sequence<G.first[m + 1] - G.first[m]>{});
+  }
+
+  // Group m's polynomials in y weighted by its power of x, into each sum asked for.
+  template <std::size_t m, class Px>
+  [[gnu::always_inline]] static void xSide(const Px& px, double q0, double q1, double q2, Sums& a) {
+    constexpr int i = G.exponent[m];
+    const double xi = px[i];
+    if constexpr (need & S) a.s += xi * q0;
+    if constexpr ((need & SX) && i != 0) a.sx += i * xi * q0;
+    if constexpr ((need & SXX) && i != 0 && i != 1) a.sxx += detail::falling(i, 2) * xi * q0;
+    if constexpr (need & SY) a.sy += xi * q1;
+    if constexpr (need & SYY) a.syy += xi * q2;
+    if constexpr ((need & SXY) && i != 0) a.sxy += i * xi * q1;
+  }
+
   // Derivative sums formed scaled (times powers of x and y) become plain derivatives.
   static void unscale(Sums& r, double x, double y) {
     if constexpr (need & (SX | SXX | SXY)) {
@@ -272,10 +321,10 @@ class SeriesAtY {
   }
 
   double y_;
-  // Only the orders asked for take room.
-  std::array<double, order0 ? G.count : 0> q0_{};
-  std::array<double, order1 ? G.count : 0> q1_{};
-  std::array<double, order2 ? G.count : 0> q2_{};
+  // Only the orders asked for take room (one unused slot otherwise).
+  std::array<double, order0 ? G.count : 1> q0_{};
+  std::array<double, order1 ? G.count : 1> q1_{};
+  std::array<double, order2 ? G.count : 1> q2_{};
 };
 
 // c[0] + c[1] x + ... + c[N-1] x^(N-1) by Estrin's scheme: neighbouring coefficients paired
@@ -297,7 +346,7 @@ template <std::size_t N>
 // The sums `need` asks for, of Table at (x, y).
 template <class Table, unsigned need>
 Sums evaluate(double x, double y) {
-  return SeriesAtY<Table, need>(y).at(x);
+  return SeriesAtY<Table, need>::template once<false>(x, y);
 }
 
 }  // namespace vlm::kernels
