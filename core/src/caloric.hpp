@@ -29,4 +29,16 @@ struct CaloricSet {
   }
 };
 
+// What a Newton step along an isobar needs, from one evaluation of half the cost of all seven:
+// h and s and their common slope (dh/dT = cp, ds/dT = cp / T).
+struct AlongIsobar {
+  double h, s, cp;
+};
+
+// What a Newton step in (p, T) for a given h and s needs: the above with v and (dv/dT) at
+// constant p, from one evaluation.
+struct InPT : AlongIsobar {
+  double v, dvdt;
+};
+
 }  // namespace vlm

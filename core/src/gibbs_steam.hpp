@@ -66,10 +66,17 @@ struct Equation {
   static double cp(double p, double t) { return isobaric(gamma<kernels::SYY>(p, t)); }
   static double cv(double p, double t) { return isochoric(gamma<kSound>(p, t)); }
   static double w(double p, double t) { return sound(gamma<kSound>(p, t), t); }
-  // (dv/dT) at constant p: R (gamma_pi - tau gamma_pi,tau) / p*.
-  static double dvdt(double p, double t) {
-    const Gamma g = gamma<kernels::SX | kernels::SXY>(p, t);
-    return R * (g.gp - g.tau * g.gpt) / pStar;
+  static AlongIsobar alongIsobar(double p, double t) {
+    const Gamma g = gamma<kernels::S | kernels::SY | kernels::SYY>(p, t);
+    return {enthalpy(g), entropy(g), isobaric(g)};
+  }
+  static InPT inPT(double p, double t) {
+    const Gamma g = gamma<kernels::S | kernels::SX | kernels::SY | kernels::SYY | kernels::SXY>(p, t);
+    InPT out;
+    static_cast<AlongIsobar&>(out) = {enthalpy(g), entropy(g), isobaric(g)};
+    out.v = volume(g, t);
+    out.dvdt = R * (g.gp - g.tau * g.gpt) / pStar;  // R (gamma_pi - tau gamma_pi,tau) / p*
+    return out;
   }
   static CaloricSet all(double p, double t) {
     const Gamma g = gamma<kAll>(p, t);

@@ -67,14 +67,23 @@ double cp(double p, double t) { return isobaric(gamma<SYY>(p, t)); }
 double cv(double p, double t) { return isochoric(gamma<kSound>(p, t)); }
 double w(double p, double t) { return sound(gamma<kSound>(p, t), t); }
 
-double dvdt(double p, double t) {
-  const Gamma g = gamma<SX | SXY>(p, t);
-  return R * (g.gp - g.tau * g.gpt) / pStar;
-}
-
 CaloricSet all(double p, double t) {
   const Gamma g = gamma<kAll>(p, t);
   return {volume(g, t), energy(g, t), entropy(g), enthalpy(g), isobaric(g), isochoric(g), sound(g, t)};
+}
+
+AlongIsobar alongIsobar(double p, double t) {
+  const Gamma g = gamma<S | SY | SYY>(p, t);
+  return {enthalpy(g), entropy(g), isobaric(g)};
+}
+
+InPT inPT(double p, double t) {
+  const Gamma g = gamma<S | SX | SY | SYY | SXY>(p, t);
+  InPT out;
+  static_cast<AlongIsobar&>(out) = {enthalpy(g), entropy(g), isobaric(g)};
+  out.v = volume(g, t);
+  out.dvdt = R * (g.gp - g.tau * g.gpt) / pStar;
+  return out;
 }
 
 double tFromPH(double p, double h) { return evaluate<BackwardPH, S>(p / constants::MPa, h / 2500000.0 + 1.0).s; }

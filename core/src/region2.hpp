@@ -13,7 +13,8 @@ double h(double p, double t);
 double cp(double p, double t);
 double cv(double p, double t);
 double w(double p, double t);
-CaloricSet all(double p, double t);  // every property from one evaluation
-double dvdt(double p, double t);     // (dv/dT) at constant p
+CaloricSet all(double p, double t);           // every property from one evaluation
+AlongIsobar alongIsobar(double p, double t);  // h, s, cp
+InPT inPT(double p, double t);                // h, s, cp, v, (dv/dT) at constant p
 
 }  // namespace vlm::region2

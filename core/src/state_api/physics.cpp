@@ -23,7 +23,18 @@ CaloricSet gibbs(int region, double p, double t) {
   }
 }
 
-double dvdt(int region, double p, double t) { return region == 1 ? region1::dvdt(p, t) : region2::dvdt(p, t); }
+AlongIsobar isobar(int region, double p, double t) {
+  switch (region) {
+    case 1:
+      return region1::alongIsobar(p, t);
+    case 2:
+      return region2::alongIsobar(p, t);
+    default:
+      return region5::alongIsobar(p, t);
+  }
+}
+
+InPT inPT(int region, double p, double t) { return region == 1 ? region1::inPT(p, t) : region2::inPT(p, t); }
 
 Code regionPT(double p, double t, const Config& c, int& region) {
   const Outcome<int> r = props::region(c, p, t);

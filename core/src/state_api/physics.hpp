@@ -18,8 +18,11 @@ CaloricSet gibbs(int region, double p, double t);
 using Helmholtz = region3::Full;
 inline Helmholtz helmholtz(double r, double t) { return region3::full(r, t); }
 
-// (dv/dT) at constant p in region 1 or 2, for the Jacobian of a two-variable Newton step.
-double dvdt(int region, double p, double t);
+// h, s and cp of regions 1, 2 and 5 at (p, T): a Newton step along an isobar.
+AlongIsobar isobar(int region, double p, double t);
+
+// h, s, cp, v and (dv/dT) at constant p in region 1 or 2: a Newton step in (p, T).
+InPT inPT(int region, double p, double t);
 
 // Region of (p, T) as the exports decide it (1, 2, 3 or 5), with their range step.
 Code regionPT(double p, double t, const Config& c, int& region);

@@ -22,13 +22,19 @@ constexpr double kClear = 0.1;
 
 // The quantity given beside the pressure, and its derivative in T along the isobar.
 enum class Given { H, S };
-double value(const CaloricSet& c, Given g) { return g == Given::H ? c.h : c.s; }
-double slope(const CaloricSet& c, double t, Given g) { return g == Given::H ? c.cp : c.cp / t; }
+template <class Set>
+double value(const Set& c, Given g) {
+  return g == Given::H ? c.h : c.s;
+}
+template <class Set>
+double slope(const Set& c, double t, Given g) {
+  return g == Given::H ? c.cp : c.cp / t;
+}
 
 // Newton on T along the isobar p in region 1, 2 or 5, from t.
 Code polishGibbs(int region, double p, double target, Given g, double& t) {
   for (int k = 0; k < kNewtonCap; ++k) {
-    const CaloricSet c = gibbs(region, p, t);
+    const AlongIsobar c = isobar(region, p, t);
     const double step = (value(c, g) - target) / slope(c, t, g);
     t -= step;
     if (!std::isfinite(t)) return kFloatFault;
@@ -74,7 +80,7 @@ Code solveIn(int region, double p, double target, Given g, const Config& cfg, vl
     fillSingle(3, p, t, helmholtz(r, t), cfg, out);
   } else {
     if (region == 5) {  // region 5 has no backward equation: one step from its lower end
-      const CaloricSet c = gibbs(5, p, T5);
+      const AlongIsobar c = isobar(5, p, T5);
       t = T5 + (target - value(c, g)) / slope(c, T5, g);
     }
     if (const Code code = polishGibbs(region, p, target, g, t)) return code;
@@ -93,11 +99,11 @@ Code solveIn(int region, double p, double target, Given g, const Config& cfg, vl
 Code solveSingle(double p, double target, Given g, const Config& cfg, vlm_state& out, bool& consistent) {
   int region;
   if (p <= p23Min) {
-    region = target <= value(gibbs(2, p, T5), g) ? (target < value(gibbs(2, p, tSat(p)), g) ? 1 : 2) : 5;
-  } else if (target <= value(gibbs(1, p, T13), g)) {
+    region = target <= value(isobar(2, p, T5), g) ? (target < value(isobar(2, p, tSat(p)), g) ? 1 : 2) : 5;
+  } else if (target <= value(isobar(1, p, T13), g)) {
     region = 1;
   } else {
-    region = target < value(gibbs(2, p, t23(p)), g) ? 3 : 2;
+    region = target < value(isobar(2, p, t23(p)), g) ? 3 : 2;
   }
   const Code code = solveIn(region, p, target, g, cfg, out, consistent);
   if (consistent || (code != kNoError && code != kOutOfRange)) return code;

@@ -47,8 +47,8 @@ int singlePhaseRegion(double h, double s) {
 // Newton on (p, T) in region 1 or 2.
 Code polishGibbs(int region, double h, double s, double& p, double& t) {
   for (int k = 0; k < kNewtonCap; ++k) {
-    const CaloricSet c = gibbs(region, p, t);
-    const double fh = c.h - h, fs = c.s - s, a = dvdt(region, p, t);
+    const InPT c = inPT(region, p, t);
+    const double fh = c.h - h, fs = c.s - s, a = c.dvdt;
     // Jacobian [[v - T a, cp], [-a, cp / T]], whose determinant is v cp / T.
     const double dp = (fh - t * fs) / c.v;
     const double dt = t * fs / c.cp + a * t * dp / c.cp;
