@@ -14,7 +14,7 @@ double h(double p, double t);
 double cp(double p, double t);
 double cv(double p, double t);
 double w(double p, double t);
-CaloricSet all(double p, double t);  // every property from one evaluation
+CaloricSet all(double p, double t);           // every property from one evaluation
 AlongIsobar alongIsobar(double p, double t);  // h, s, cp
 
 }  // namespace vlm::region5

@@ -12,26 +12,22 @@
 
 namespace vlm::state {
 
+namespace {
+
+// The Gibbs regions' function of (p, T) for `region`: 1, 2, or any other for 5.
+template <class F1, class F2, class F5>
+auto byRegion(int region, double p, double t, F1 f1, F2 f2, F5 f5) {
+  return region == 1 ? f1(p, t) : region == 2 ? f2(p, t) : f5(p, t);
+}
+
+}  // namespace
+
 CaloricSet gibbs(int region, double p, double t) {
-  switch (region) {
-    case 1:
-      return region1::all(p, t);
-    case 2:
-      return region2::all(p, t);
-    default:
-      return region5::all(p, t);
-  }
+  return byRegion(region, p, t, region1::all, region2::all, region5::all);
 }
 
 AlongIsobar isobar(int region, double p, double t) {
-  switch (region) {
-    case 1:
-      return region1::alongIsobar(p, t);
-    case 2:
-      return region2::alongIsobar(p, t);
-    default:
-      return region5::alongIsobar(p, t);
-  }
+  return byRegion(region, p, t, region1::alongIsobar, region2::alongIsobar, region5::alongIsobar);
 }
 
 InPT inPT(int region, double p, double t) { return region == 1 ? region1::inPT(p, t) : region2::inPT(p, t); }
