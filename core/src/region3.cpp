@@ -72,8 +72,8 @@ double slope(const Phi& f, double t) { return R * t * stiffness(f); }
 
 }  // namespace
 
-// The pressure and its slope come from the density solver's form, so that the solver's
-// residual is exactly the difference from p(r, t).
+// The pressure comes from the density solver's form, so that the solver's residual is
+// exactly the difference from p(r, t).
 double p(double r, double t) { return Isotherm(t).at(r).p; }
 double u(double r, double t) { return energy(phi<SY>(r, t), t); }
 double s(double r, double t) { return entropy(phi<S | SY>(r, t)); }
@@ -81,7 +81,6 @@ double h(double r, double t) { return enthalpy(phi<SX | SY>(r, t), t); }
 double cp(double r, double t) { return isobaric(phi<kSound>(r, t)); }
 double cv(double r, double t) { return isochoric(phi<SYY>(r, t)); }
 double w(double r, double t) { return sound(phi<kSound>(r, t), t); }
-double dpdr(double r, double t) { return Isotherm(t).at(r).dpdr; }
 
 CaloricSet all(double r, double t) {
   const Phi f = phi<kSound | S | SY>(r, t);

@@ -15,7 +15,6 @@ double h(double r, double t);
 double cp(double r, double t);
 double cv(double r, double t);
 double w(double r, double t);
-double dpdr(double r, double t);  // (dp/dr) at constant t, for the density solver
 CaloricSet all(double r, double t);
 
 // Every property with the pressure and its derivatives in density and in temperature, from
@@ -33,7 +32,7 @@ struct PressureAndSlope {
 // The equation along one isotherm, for the density solver.  At a fixed temperature the
 // pressure and its slope are polynomials in the reduced density (with the logarithm's
 // constant); their coefficients are formed once, and each density then costs two short
-// polynomials.  The values agree with p(r, t) and dpdr(r, t) to rounding.
+// polynomials.  p(r, t) is this pressure.
 class Isotherm {
  public:
   static constexpr int kDegree = 11;  // the table's largest power of density

@@ -97,19 +97,23 @@ TEST(Kernels, Region3MatchesLiteralEvaluation) {
       765.0, 623.15, 863.15);
 }
 
-// The density solver works on its own form of the equation along each isotherm: wherever
-// it converges, the full equation at the density found gives back the pressure asked for,
-// within the solver's tolerance.
-TEST(Kernels, Region3DensitySolverAgreesWithTheEquation) {
+// The density solver's own form of the equation along each isotherm: its pressure is the
+// (rho, T) pressure checked above, and its slope must be exact for Newton's quadratic
+// convergence, so from 3 % off nearly every density of region 3 is found within a few steps
+// (with a slope 5 % wrong, 22 of these 3,721 are).
+TEST(Kernels, Region3DensitySolverConvergesFast) {
+  const int cap = vlmGETMAXITERATION();
+  vlmSETMAXITERATION(6);
   int converged = 0, points = 0;
   grid(110.0, 765.0, 623.15, 863.15, 60, [&](double r, double t) {
     ++points;
     const double p = vlmP3RT(r, t), found = vlmR3PTR0(p, t, 1.03 * r);
     if (vlmGETLASTERROR() != 0) return;
     ++converged;
-    EXPECT_LE(std::fabs(vlmP3RT(found, t) - p), vlmGETDELTAPRESSURE() + 1e-15 * p) << r << " kg/m3, " << t << " K";
+    EXPECT_LE(std::fabs(vlmP3RT(found, t) - p), vlmGETDELTAPRESSURE()) << r << " kg/m3, " << t << " K";
   });
-  EXPECT_GT(converged, 0.9 * points);
+  vlmSETMAXITERATION(cap);
+  EXPECT_GT(converged, 0.99 * points) << converged << " of " << points;
 }
 
 TEST(Kernels, BackwardAndTransportMatchLiteralEvaluation) {
