@@ -28,7 +28,14 @@ int runBatch(const std::string& source, const BatchJob& job) {
     if (row.kind == BatchRow::Kind::Skip) continue;
     ++rows;
     std::string out;
-    for (const std::string& field : row.fields) out += field + ",";
+    if (row.kind == BatchRow::Kind::Malformed && !job.header.empty()) {
+      // Under a header every line keeps its columns: the row's fields as typed in the
+      // argument columns, missing ones empty, extra ones left out (the message names the line).
+      for (std::size_t k = 0; k < job.parameterCodes.size(); ++k)
+        out += (k < row.fields.size() ? row.fields[k] : "") + ",";
+    } else {
+      for (const std::string& field : row.fields) out += field + ",";
+    }
     if (row.kind == BatchRow::Kind::Malformed) {
       ++malformed;
       std::fprintf(stderr, "vlmprop: line %ld: %s\n", lineNumber, row.error.c_str());
