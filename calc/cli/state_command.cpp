@@ -2,9 +2,9 @@
 
 #include <cmath>
 #include <cstdio>
-#include <cstdlib>
 #include <string_view>
 
+#include "numbers.hpp"
 #include "state_table.hpp"
 #include "velmora.h"
 #include "vlm/error_messages.hpp"
@@ -19,13 +19,6 @@ constexpr const char* kUsage =
 int usage(const std::string& message) {
   std::fprintf(stderr, "vlmprop: %s\n%s", message.c_str(), kUsage);
   return 2;
-}
-
-bool number(const std::string& text, double& value) {
-  if (text.empty()) return false;
-  char* end = nullptr;
-  value = std::strtod(text.c_str(), &end);
-  return *end == '\0';
 }
 
 std::string shown(double value) {
@@ -54,12 +47,14 @@ int stateCommand(const std::vector<std::string>& args) {
   if (positional.size() != 3) return usage("state needs a pair and two numbers");
   const Pair* pair = findPair(positional[0]);
   if (pair == nullptr) return usage("no pair named " + positional[0]);
-  double a = 0, b = 0;
-  if (!number(positional[1], a)) return usage("not a number: " + positional[1]);
-  if (!number(positional[2], b)) return usage("not a number: " + positional[2]);
+  // Numbers as every other vlmprop command reads them: no nan, inf or hexadecimal, and
+  // nothing beyond a double's range.
+  const vlmprop::Number a = vlmprop::parseNumber(positional[1]), b = vlmprop::parseNumber(positional[2]);
+  if (!a.ok()) return usage(vlmprop::numberError(a.error, positional[1]));
+  if (!b.ok()) return usage(vlmprop::numberError(b.error, positional[2]));
 
   vlm_state state;
-  const int code = pair->solve(a, b, &settings, &state);
+  const int code = pair->solve(a.value, b.value, &settings, &state);
   if (code != 0) {
     std::fprintf(stderr, "%s\n", vlm_error_text(code, currentLanguage() == Language::Russian));
     return 1;

@@ -169,6 +169,11 @@ expect("${out}" "^\\{\"region\": 5, \"p\": 3000000, \"T\": 1200, .*\"lambda\": n
 run(STORE ${russian} EXPECT 1 ARGS state pt 3e6 100)
 expect("${err}" "^Функция не определена для данного диапазона\n$" "state failure text")
 run(STORE ${english} EXPECT 2 ARGS state qq 1 2)
+# Numbers are read as by every other command: no nan, inf or hexadecimal, none out of range.
+foreach(bad nan inf 0x10 1e400)
+  run(STORE ${english} EXPECT 2 ARGS state pt ${bad} 300)
+  expect("${err}" "^vlmprop: (not a number|out of range): ${bad}\n" "state refuses ${bad}")
+endforeach()
 
 # A batch of states: a header naming the columns with their units, then per row the
 # arguments, the region, every field and the code.  Each answered row must be what `state`
