@@ -33,18 +33,21 @@ double slope(const Set& c, double t, Given g) {
 
 // Newton on T along the isobar p in region 1, 2 or 5, from t.
 Code polishGibbs(int region, double p, double target, Given g, double& t) {
+  double previous = NAN;
   for (int k = 0; k < kNewtonCap; ++k) {
     const AlongIsobar c = isobar(region, p, t);
     const double step = (value(c, g) - target) / slope(c, t, g);
     t -= step;
     if (!std::isfinite(t)) return kFloatFault;
-    if (std::fabs(step) <= kStepDone) return kNoError;
+    if (std::fabs(step) <= kStepDone || nextStepNegligible(previous, step, kStepDone)) return kNoError;
+    previous = step;
   }
   return kNoRoot;
 }
 
 // Newton on (density, T) in region 3 for the pressure p and the given quantity.
 Code polishHelmholtz(double p, double target, Given g, double& r, double& t) {
+  double previousDr = NAN, previousDt = NAN;
   for (int k = 0; k < kNewtonCap; ++k) {
     const Helmholtz e = helmholtz(r, t);
     const double gr = g == Given::H ? (e.dpdr - t * e.dpdt / r) / r : -e.dpdt / (r * r);
@@ -56,6 +59,9 @@ Code polishHelmholtz(double p, double target, Given g, double& r, double& t) {
     t -= dt;
     if (!std::isfinite(r) || !std::isfinite(t)) return kFloatFault;
     if (std::fabs(dt) <= kStepDone && std::fabs(dr) <= 1e-9 * r) return kNoError;
+    if (nextStepNegligible(previousDt, dt, kStepDone) && nextStepNegligible(previousDr, dr, 1e-9 * r)) return kNoError;
+    previousDr = dr;
+    previousDt = dt;
   }
   return kNoRoot;
 }

@@ -2,6 +2,8 @@
 // the backward equations, then Newton on the forward equations.
 #pragma once
 
+#include <cmath>
+
 #include "state_api/physics.hpp"
 #include "velmora.h"
 
@@ -18,6 +20,15 @@ Code placedOrOutside(const Config& cfg, vlm_state& out, const Solve& solve) {
   if (!cfg.checkRange || (code != kFloatFault && code != kNoRoot)) return code;
   vlm_state probe;
   return solve(Config{}, probe) == kNoError ? code : kOutOfRange;
+}
+
+// Newton converges quadratically: after the steps `previous` and `step` the next one would
+// be about step^3 / previous^2.  Where that is a thousandth of the tolerance, the point the
+// step reached is as good as one more evaluation would make it.  False after a first step
+// (previous NaN).
+inline bool nextStepNegligible(double previous, double step, double tolerance) {
+  const double ratio = step / previous;
+  return std::fabs(step * ratio * ratio) <= 1e-3 * tolerance;
 }
 
 Code statePT(double p, double t, const Config& cfg, vlm_state& out);

@@ -46,6 +46,7 @@ int singlePhaseRegion(double h, double s) {
 
 // Newton on (p, T) in region 1 or 2.
 Code polishGibbs(int region, double h, double s, double& p, double& t) {
+  double previousDp = NAN, previousDt = NAN;  // no step before the first
   for (int k = 0; k < kNewtonCap; ++k) {
     const InPT c = inPT(region, p, t);
     const double fh = c.h - h, fs = c.s - s, a = c.dvdt;
@@ -57,13 +58,19 @@ Code polishGibbs(int region, double h, double s, double& p, double& t) {
     if (!std::isfinite(p) || !std::isfinite(t)) return kFloatFault;
     // At low pressure a liquid's h and s hardly depend on p: the step in p counts by its
     // effect on h.
-    if (std::fabs(dt) <= kStepDone && std::fabs(dp) * c.v <= 1e-12 * c.cp * t) return kNoError;
+    const double toleranceP = 1e-12 * c.cp * t / c.v;
+    if (std::fabs(dt) <= kStepDone && std::fabs(dp) <= toleranceP) return kNoError;
+    if (nextStepNegligible(previousDt, dt, kStepDone) && nextStepNegligible(previousDp, dp, toleranceP))
+      return kNoError;
+    previousDp = dp;
+    previousDt = dt;
   }
   return kNoRoot;
 }
 
 // Newton on (density, T) in region 3.
 Code polishHelmholtz(double h, double s, double& r, double& t) {
+  double previousDr = NAN, previousDt = NAN;
   for (int k = 0; k < kNewtonCap; ++k) {
     const Helmholtz e = helmholtz(r, t);
     const double hr = (e.dpdr - t * e.dpdt / r) / r, ht = e.cv + e.dpdt / r;
@@ -75,6 +82,9 @@ Code polishHelmholtz(double h, double s, double& r, double& t) {
     t -= dt;
     if (!std::isfinite(r) || !std::isfinite(t)) return kFloatFault;
     if (std::fabs(dt) <= kStepDone && std::fabs(dr) <= 1e-9 * r) return kNoError;
+    if (nextStepNegligible(previousDt, dt, kStepDone) && nextStepNegligible(previousDr, dr, 1e-9 * r)) return kNoError;
+    previousDr = dr;
+    previousDt = dt;
   }
   return kNoRoot;
 }
