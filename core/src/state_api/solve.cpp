@@ -33,14 +33,12 @@ double slope(const Set& c, double t, Given g) {
 
 // Newton on T along the isobar p in region 1, 2 or 5, from t.
 Code polishGibbs(int region, double p, double target, Given g, double& t) {
-  double previous = NAN;
   for (int k = 0; k < kNewtonCap; ++k) {
     const AlongIsobar c = isobar(region, p, t);
     const double step = (value(c, g) - target) / slope(c, t, g);
     t -= step;
     if (!std::isfinite(t)) return kFloatFault;
-    if (std::fabs(step) <= kStepDone || nextStepNegligible(previous, step, kStepDone)) return kNoError;
-    previous = step;
+    if (std::fabs(step) <= kStepDone) return kNoError;
   }
   return kNoRoot;
 }
