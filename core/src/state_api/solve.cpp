@@ -45,7 +45,7 @@ Code polishGibbs(int region, double p, double target, Given g, double& t) {
 
 // Newton on (density, T) in region 3 for the pressure p and the given quantity.
 Code polishHelmholtz(double p, double target, Given g, double& r, double& t) {
-  double previousDr = NAN, previousDt = NAN;
+  NewtonStop stop;
   for (int k = 0; k < kNewtonCap; ++k) {
     const Helmholtz e = helmholtz(r, t);
     const double gr = g == Given::H ? (e.dpdr - t * e.dpdt / r) / r : -e.dpdt / (r * r);
@@ -56,10 +56,7 @@ Code polishHelmholtz(double p, double target, Given g, double& r, double& t) {
     r -= dr;
     t -= dt;
     if (!std::isfinite(r) || !std::isfinite(t)) return kFloatFault;
-    if (std::fabs(dt) <= kStepDone && std::fabs(dr) <= 1e-9 * r) return kNoError;
-    if (nextStepNegligible(previousDt, dt, kStepDone) && nextStepNegligible(previousDr, dr, 1e-9 * r)) return kNoError;
-    previousDr = dr;
-    previousDt = dt;
+    if (stop.done(dt, kStepDone, dr, 1e-9 * r)) return kNoError;
   }
   return kNoRoot;
 }

@@ -22,14 +22,29 @@ Code placedOrOutside(const Config& cfg, vlm_state& out, const Solve& solve) {
   return solve(Config{}, probe) == kNoError ? code : kOutOfRange;
 }
 
-// Newton converges quadratically: after the steps `previous` and `step` the next one would
-// be about step^3 / previous^2.  Where that is a thousandth of the tolerance, the point the
-// step reached is as good as one more evaluation would make it.  False after a first step
-// (previous NaN).
-inline bool nextStepNegligible(double previous, double step, double tolerance) {
-  const double ratio = step / previous;
-  return std::fabs(step * ratio * ratio) <= 1e-3 * tolerance;
-}
+// When Newton on two unknowns is done: both steps within their tolerances, or both next
+// steps negligible.  Newton converges quadratically, so after the steps d0 and d1 the next
+// one would be about d1^3 / d0^2; where that is a thousandth of the tolerance, the point d1
+// reached is as good as one more evaluation would make it.
+class NewtonStop {
+ public:
+  bool done(double a, double toleranceA, double b, double toleranceB) {
+    const bool within = std::fabs(a) <= toleranceA && std::fabs(b) <= toleranceB;
+    const bool negligible = negligibleNext(previousA_, a, toleranceA) && negligibleNext(previousB_, b, toleranceB);
+    previousA_ = a;
+    previousB_ = b;
+    return within || negligible;
+  }
+
+ private:
+  // False after a first step (previous NaN).
+  static bool negligibleNext(double previous, double step, double tolerance) {
+    const double ratio = step / previous;
+    return std::fabs(step * ratio * ratio) <= 1e-3 * tolerance;
+  }
+
+  double previousA_ = NAN, previousB_ = NAN;
+};
 
 Code statePT(double p, double t, const Config& cfg, vlm_state& out);
 Code statePX(double p, double x, const Config& cfg, vlm_state& out);

@@ -46,7 +46,7 @@ int singlePhaseRegion(double h, double s) {
 
 // Newton on (p, T) in region 1 or 2.
 Code polishGibbs(int region, double h, double s, double& p, double& t) {
-  double previousDp = NAN, previousDt = NAN;  // no step before the first
+  NewtonStop stop;
   for (int k = 0; k < kNewtonCap; ++k) {
     const InPT c = inPT(region, p, t);
     const double fh = c.h - h, fs = c.s - s, a = c.dvdt;
@@ -58,19 +58,14 @@ Code polishGibbs(int region, double h, double s, double& p, double& t) {
     if (!std::isfinite(p) || !std::isfinite(t)) return kFloatFault;
     // At low pressure a liquid's h and s hardly depend on p: the step in p counts by its
     // effect on h.
-    const double toleranceP = 1e-12 * c.cp * t / c.v;
-    if (std::fabs(dt) <= kStepDone && std::fabs(dp) <= toleranceP) return kNoError;
-    if (nextStepNegligible(previousDt, dt, kStepDone) && nextStepNegligible(previousDp, dp, toleranceP))
-      return kNoError;
-    previousDp = dp;
-    previousDt = dt;
+    if (stop.done(dt, kStepDone, dp, 1e-12 * c.cp * t / c.v)) return kNoError;
   }
   return kNoRoot;
 }
 
 // Newton on (density, T) in region 3.
 Code polishHelmholtz(double h, double s, double& r, double& t) {
-  double previousDr = NAN, previousDt = NAN;
+  NewtonStop stop;
   for (int k = 0; k < kNewtonCap; ++k) {
     const Helmholtz e = helmholtz(r, t);
     const double hr = (e.dpdr - t * e.dpdt / r) / r, ht = e.cv + e.dpdt / r;
@@ -81,10 +76,7 @@ Code polishHelmholtz(double h, double s, double& r, double& t) {
     r -= dr;
     t -= dt;
     if (!std::isfinite(r) || !std::isfinite(t)) return kFloatFault;
-    if (std::fabs(dt) <= kStepDone && std::fabs(dr) <= 1e-9 * r) return kNoError;
-    if (nextStepNegligible(previousDt, dt, kStepDone) && nextStepNegligible(previousDr, dr, 1e-9 * r)) return kNoError;
-    previousDr = dr;
-    previousDt = dt;
+    if (stop.done(dt, kStepDone, dr, 1e-9 * r)) return kNoError;
   }
   return kNoRoot;
 }
