@@ -1,6 +1,7 @@
 #include "region3.hpp"
 
 #include <cmath>
+#include <limits>
 #include <utility>
 
 #include "constants.hpp"
@@ -64,9 +65,12 @@ double isobaric(const Phi& f) {
   return R * (-f.ttftt + m * m / stiffness(f));
 }
 double isochoric(const Phi& f) { return -R * f.ttftt; }
+// Inside the spinodal (an unstable state a Newton step may pass through) the square is
+// negative: no speed of sound, and no invalid operation raised for it.
 double sound(const Phi& f, double t) {
   const double m = mixed(f);
-  return std::sqrt(R * t * (stiffness(f) - m * m / f.ttftt));
+  const double square = R * t * (stiffness(f) - m * m / f.ttftt);
+  return std::isgreaterequal(square, 0.0) ? std::sqrt(square) : std::numeric_limits<double>::quiet_NaN();
 }
 double slope(const Phi& f, double t) { return R * t * stiffness(f); }
 

@@ -5,6 +5,7 @@
 
 #include "constants.hpp"
 #include "properties/transport.hpp"
+#include "region3.hpp"
 
 namespace vlm::state {
 namespace {
@@ -67,6 +68,56 @@ Code checkSolved(const Config& cfg, vlm_state& out, int& region) {
   return regionPT(out.p, out.T, cfg, region);
 }
 
+double densityOnBranch(double p, double t, bool liquid) {
+  const region3::Isotherm isotherm(t);
+  // The densities of region 3 and of the saturated phases above 623.15 K lie well inside.
+  constexpr double rc = 322.0, rLow = 20.0, rHigh = 1000.0;
+  const auto slope = [&](double r) { return isotherm.at(r).dpdr; };
+  // A turning point: where the slope changes sign from `below` to above zero, by bisection
+  // (it only bounds the brackets of the roots).
+  const auto turning = [&](double a, double b, double sign) {
+    for (int k = 0; k < 45; ++k) {
+      const double m = 0.5 * (a + b);
+      (sign * slope(m) <= 0 ? a : b) = m;
+    }
+    return 0.5 * (a + b);
+  };
+  // The root of p(r) = p where p rises from a to b: Newton kept inside the bracket it
+  // narrows, to the last bit, which a pressure tolerance cannot give where p is flat.
+  const auto root = [&](double a, double b) {
+    double r = 0.5 * (a + b);
+    for (int k = 0; k < 200; ++k) {
+      const region3::PressureAndSlope at = isotherm.at(r);
+      const double excess = at.p - p;
+      if (excess == 0) break;
+      (excess < 0 ? a : b) = r;
+      double next = r - excess / at.dpdr;
+      if (!(std::isfinite(next) && next > a && next < b)) next = 0.5 * (a + b);
+      if (!(next > a && next < b) || next == r) break;
+      r = next;
+    }
+    return r;
+  };
+  // The isotherm's flattest density (near the critical one), by golden-section search: a
+  // loop below the critical temperature has its turning points on either side.
+  double a = rc - 80.0, b = rc + 80.0;
+  for (int k = 0; k < 50; ++k) {
+    const double m1 = b - 0.618033988749895 * (b - a), m2 = a + 0.618033988749895 * (b - a);
+    if (slope(m1) < slope(m2)) {
+      b = m2;
+    } else {
+      a = m1;
+    }
+  }
+  const double flattest = 0.5 * (a + b);
+  if (!(slope(flattest) < 0)) return root(rLow, rHigh);  // no loop: one root
+  // A loop: p rises below its first turning point and above its second.
+  const double turnLow = turning(rLow, flattest, -1.0), turnHigh = turning(flattest, rHigh, 1.0);
+  const bool vapourRoot = isotherm.at(turnLow).p >= p, liquidRoot = isotherm.at(turnHigh).p <= p;
+  if (liquidRoot && (liquid || !vapourRoot)) return root(turnHigh, rHigh);
+  return root(rLow, turnLow);
+}
+
 Code saturation(double t, const Config& cfg, Saturation& out) {
   out.ps = pSat(t);
   if (t <= T13) {
@@ -74,11 +125,29 @@ Code saturation(double t, const Config& cfg, Saturation& out) {
     out.liquid = gibbs(1, out.ps, t);
     return kNoError;
   }
-  double r = 0;
-  if (const Code code = density3(out.ps, t, cfg, cfg.initSteamDensity, r)) return code;
-  out.vapour = helmholtz(r, t);
-  if (const Code code = density3(out.ps, t, cfg, cfg.initWaterDensity, r)) return code;
-  out.liquid = helmholtz(r, t);
+  double liquid = 0, vapour = 0;
+  if (t < Tcritical - 0.5) {
+    // The exports' densities, then Newton to the last bit on the same branch.
+    if (const Code code = density3(out.ps, t, cfg, cfg.initSteamDensity, vapour)) return code;
+    if (const Code code = density3(out.ps, t, cfg, cfg.initWaterDensity, liquid)) return code;
+    const region3::Isotherm isotherm(t);
+    for (double* r : {&vapour, &liquid}) {
+      for (int k = 0; k < 8; ++k) {
+        const region3::PressureAndSlope at = isotherm.at(*r);
+        const double step = (at.p - out.ps) / at.dpdr;
+        if (!std::isfinite(step) || std::fabs(step) > 1e-6 * *r) break;
+        *r -= step;
+        if (std::fabs(step) <= 1e-15 * *r) break;
+      }
+    }
+  }
+  // Near the critical point, or where Newton crossed to the other phase's root.
+  if (!(liquid > vapour)) {
+    liquid = densityOnBranch(out.ps, t, true);
+    vapour = densityOnBranch(out.ps, t, false);
+  }
+  out.vapour = helmholtz(vapour, t);
+  out.liquid = helmholtz(liquid, t);
   return kNoError;
 }
 

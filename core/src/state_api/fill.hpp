@@ -27,6 +27,11 @@ struct Saturation {
 };
 Code saturation(double t, const Config& cfg, Saturation& out);
 
+// Region 3's density at (p, T) on the liquid or the vapour side of the isotherm's loop (where
+// the pressure meets only one side, that one), to the last bit: near the critical point a
+// pressure tolerance fixes neither the density nor the root it converges to.
+double densityOnBranch(double p, double t, bool liquid);
+
 // Wet steam at T of dryness x from its two saturated phases, every field mixed linearly in x
 // as the wet-steam exports mix them.
 void fillWet(double t, double x, const Saturation& sat, vlm_state& out);

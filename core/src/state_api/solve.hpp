@@ -30,21 +30,33 @@ class NewtonStop {
  public:
   bool done(double a, double toleranceA, double b, double toleranceB) {
     const bool within = std::fabs(a) <= toleranceA && std::fabs(b) <= toleranceB;
-    const bool negligible = negligibleNext(previousA_, a, toleranceA) && negligibleNext(previousB_, b, toleranceB);
+    // No comparison may meet a NaN on a valid path: it would raise the invalid flag, which a
+    // caller with that trap unmasked sees as a fault.
+    const bool negligible =
+        steps_ > 0 && negligibleNext(previousA_, a, toleranceA) && negligibleNext(previousB_, b, toleranceB);
     previousA_ = a;
     previousB_ = b;
+    ++steps_;
     return within || negligible;
   }
 
  private:
-  // False after a first step (previous NaN).
   static bool negligibleNext(double previous, double step, double tolerance) {
+    if (previous == 0.0) return step == 0.0;
     const double ratio = step / previous;
     return std::fabs(step * ratio * ratio) <= 1e-3 * tolerance;
   }
 
-  double previousA_ = NAN, previousB_ = NAN;
+  double previousA_ = 0, previousB_ = 0;
+  int steps_ = 0;
 };
+
+// The quantity given beside the pressure.
+enum class Given { H, S };
+
+// The state on the isobar p whose h (or s) is the target.  A target beyond every state of
+// the isobar gives code 2 with side -1 (below) or 1 (above).
+Code solveOnIsobar(double p, double target, Given g, const Config& cfg, vlm_state& out, int& side);
 
 Code statePT(double p, double t, const Config& cfg, vlm_state& out);
 Code statePX(double p, double x, const Config& cfg, vlm_state& out);

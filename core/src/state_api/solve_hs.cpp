@@ -44,10 +44,15 @@ int singlePhaseRegion(double h, double s) {
   return 2;
 }
 
+bool sane(double p, double t) { return std::isfinite(p) && std::isfinite(t) && p > 0 && p < 1e9 && t > 100 && t < 1e4; }
+
 // Newton on (p, T) in region 1 or 2.
 Code polishGibbs(int region, double h, double s, double& p, double& t) {
   NewtonStop stop;
   for (int k = 0; k < kNewtonCap; ++k) {
+    // A start or a step far out of every region (a start from the wrong region's backward
+    // equation): no state there, and no evaluation where the equations have no numbers.
+    if (!sane(p, t)) return kNoRoot;
     const InPT c = inPT(region, p, t);
     const double fh = c.h - h, fs = c.s - s, a = c.dvdt;
     // Jacobian [[v - T a, cp], [-a, cp / T]], whose determinant is v cp / T.
@@ -55,7 +60,6 @@ Code polishGibbs(int region, double h, double s, double& p, double& t) {
     const double dt = t * fs / c.cp + a * t * dp / c.cp;
     p -= dp;
     t -= dt;
-    if (!std::isfinite(p) || !std::isfinite(t)) return kFloatFault;
     // At low pressure a liquid's h and s hardly depend on p: the step in p counts by its
     // effect on h.
     if (stop.done(dt, kStepDone, dp, 1e-12 * c.cp * t / c.v)) return kNoError;
@@ -67,6 +71,7 @@ Code polishGibbs(int region, double h, double s, double& p, double& t) {
 Code polishHelmholtz(double h, double s, double& r, double& t) {
   NewtonStop stop;
   for (int k = 0; k < kNewtonCap; ++k) {
+    if (!sane(1e5 * r, t)) return kNoRoot;  // densities from 0 to 10000 kg/m3
     const Helmholtz e = helmholtz(r, t);
     const double hr = (e.dpdr - t * e.dpdt / r) / r, ht = e.cv + e.dpdt / r;
     const double sr = -e.dpdt / (r * r), st = e.cv / t;
@@ -75,7 +80,6 @@ Code polishHelmholtz(double h, double s, double& r, double& t) {
     const double dr = (fh * st - ht * fs) / det, dt = (hr * fs - sr * fh) / det;
     r -= dr;
     t -= dt;
-    if (!std::isfinite(r) || !std::isfinite(t)) return kFloatFault;
     if (stop.done(dt, kStepDone, dr, 1e-9 * r)) return kNoError;
   }
   return kNoRoot;
@@ -84,9 +88,11 @@ Code polishHelmholtz(double h, double s, double& r, double& t) {
 Code solveIn(int region, double h, double s, const Config& cfg, vlm_state& out) {
   if (region == 3) {
     const double p = bw::p3HS(h, s);
+    if (!sane(p, Tcritical)) return kNoRoot;  // (h, s) far from region 3
     double t = bw::t3PH(p, h), r = 1.0 / bw::v3PH(p, h);
     if (const Code code = polishHelmholtz(h, s, r, t)) return code;
     const Helmholtz e = helmholtz(r, t);
+    if (!(e.p > 0.9 * p23Min && e.p < 2 * pMax && t > T13 - 1.0 && t < T25 + 1.0)) return kNoRoot;  // not region 3
     // Below the critical pressure the equation also has states inside the saturation dome
     // (metastable and unstable ones): only the density (p, T) itself gives is a state.
     if (e.p < pCritical) {
@@ -97,6 +103,7 @@ Code solveIn(int region, double h, double s, const Config& cfg, vlm_state& out) 
     return kNoError;
   }
   double p = region == 1 ? bw::p1HS(h, s) : bw::p2HS(h, s);
+  if (!sane(p, Tcritical)) return kNoRoot;  // (h, s) far from the region
   double t = region == 1 ? t1PH(p, h) : bw::t2PH(p, h);
   if (const Code code = polishGibbs(region, h, s, p, t)) return code;
   fillSingle(region, p, t, gibbs(region, p, t), cfg, out);
@@ -107,6 +114,17 @@ Code solveIn(int region, double h, double s, const Config& cfg, vlm_state& out) 
 // whose equations found it.
 Code attempt(int region, double h, double s, const Config& cfg, vlm_state& out, bool& consistent) {
   if (const Code code = solveIn(region, h, s, cfg, out)) return code;
+  // A state solved at one of its region's isotherm limits lands within rounding of it, on
+  // either side: on the far side it is moved onto the limit (and recomputed there).
+  if (region == 1 || region == 2) {
+    for (double limit : {T13, T5}) {
+      if (out.T != limit && std::fabs(out.T - limit) <= 1e-9 * limit) {
+        fillSingle(region, out.p, limit, gibbs(region, out.p, limit), cfg, out);
+        int at = 0;
+        if (regionPT(out.p, limit, cfg, at) != kNoError || at != region) return kNoRoot;
+      }
+    }
+  }
   int found = region;
   const Code code = checkSolved(cfg, out, found);
   if (code == kOutOfRange) {
@@ -162,6 +180,11 @@ Code solveWet(double h, double s, const Config& cfg, vlm_state& out) {
     if (k == 2 * kNewtonCap) return kNoRoot;
     if (const Code code = saturation(t, cfg, sat)) return code;
     const CaloricSet &liquid = sat.liquid, &vapour = sat.vapour;
+    if (!(vapour.s > liquid.s)) {  // the phases have met: the root lies at a lower temperature
+      hi = t;
+      t = 0.5 * (lo + hi);
+      continue;
+    }
     const double x = (s - liquid.s) / (vapour.s - liquid.s);
     const double f = h - (liquid.h + x * (vapour.h - liquid.h));
     const double vMix = liquid.v + x * (vapour.v - liquid.v);
@@ -175,6 +198,7 @@ Code solveWet(double h, double s, const Config& cfg, vlm_state& out) {
   }
   if (const Code code = saturation(t, cfg, sat)) return code;
   const CaloricSet &liquid = sat.liquid, &vapour = sat.vapour;
+  if (!(vapour.s > liquid.s)) return kOutOfRange;
   // Outside the dome the bracket closes on the dome's edge without a root there: x from h
   // and x from s then disagree.
   const double x = (h - liquid.h) / (vapour.h - liquid.h), xs = (s - liquid.s) / (vapour.s - liquid.s);
@@ -204,9 +228,88 @@ Code solveHS(double h, double s, const Config& cfg, vlm_state& out) {
 
 }  // namespace
 
+// Along the isentrope s the enthalpy rises with the pressure (dh = v dp): a bracketed
+// Newton search in ln p over the range, each pressure's state from (p, s).  It takes every
+// state of the range, the lines, region 5 and wet steam up to x = 1 included, where the
+// boundary lines of the (h, s) plane place a state on the wrong side.
+Code solveOnIsentrope(double h, double s, const Config& cfg, vlm_state& out, double p0, bool placedByH) {
+  const auto tolerance = [](double value) { return 1e-9 * std::fmax(std::fabs(value), 1000.0); };
+  double lo = std::log(pMin), hi = std::log(pMax);
+  double x = std::isgreater(p0, pMin) && std::isless(p0, pMax) ? std::log(p0) : 0.5 * (lo + hi);
+  // The closest state met: where two equations meet with a step between them h jumps, and
+  // the search closes on the jump from both sides.
+  vlm_state best{};
+  double bestMiss = HUGE_VAL;
+  for (int k = 0; k < 200 && hi - lo > 1e-15; ++k) {
+    const double p = std::fmin(std::fmax(std::exp(x), pMin), pMax);
+    int side = 0;
+    vlm_state st{};
+    const Code code = solveOnIsobar(p, s, Given::S, cfg, st, side);
+    double next = NAN;
+    if (side != 0) {
+      (side < 0 ? lo : hi) = x;  // s below every state of the isobar: a higher pressure
+    } else if (code != kNoError) {
+      return code;
+    } else if (std::fabs(st.s - s) > 1e-12 * std::fmax(std::fabs(s), 1000.0)) {
+      // Placed on the end of an equation's stretch, short of s.  Where two equations meet
+      // with a step between them the isentrope passes at a lower pressure if short from
+      // below, at a higher one if from above; within a pascal of the critical point, where
+      // the liquid's density jumps between roots of the near-critical equation, h tells.
+      if (placedByH) {
+        (st.h < h ? lo : hi) = x;
+      } else {
+        (st.s < s ? hi : lo) = x;
+      }
+    } else {
+      const double f = st.h - h;
+      if (std::fabs(f) < bestMiss) {
+        bestMiss = std::fabs(f);
+        best = st;
+      }
+      if (f == 0) break;
+      (f < 0 ? lo : hi) = x;
+      next = x - f / (st.v * p);
+    }
+    const bool newton = std::isfinite(next) && next >= lo && next <= hi;
+    if (!newton) next = 0.5 * (lo + hi);
+    const double step = next - x;
+    x = next;
+    if (newton && std::fabs(step) <= 1e-14 && bestMiss <= tolerance(h)) break;
+  }
+  if (!(bestMiss <= tolerance(h)) || std::fabs(best.s - s) > tolerance(s)) return kOutOfRange;
+  out = best;
+  return kNoError;
+}
+
+Code solveHSWithFallbacks(double h, double s, const Config& cfg, vlm_state& out) {
+  // The boundary lines' answer where it gives h and s back; else the search along the
+  // isentrope, and at the range's lowest pressure, where the isentrope can leave the range
+  // and come back (wet steam at 273.15 K).
+  vlm_state fast{};
+  const Code code = solveHS(h, s, cfg, fast);
+  const auto givesBack = [&](const vlm_state& st) {
+    return std::fabs(st.h - h) <= 1e-9 * std::fmax(std::fabs(h), 1000.0) &&
+           std::fabs(st.s - s) <= 1e-9 * std::fmax(std::fabs(s), 1000.0);
+  };
+  if (code == kNoError && givesBack(fast)) {
+    out = fast;
+    return kNoError;
+  }
+  if (code == kNoRoot && !cfg.checkRange) return code;
+  const double p0 = code == kNoError ? fast.p : NAN;
+  if (solveOnIsentrope(h, s, cfg, out, p0, false) == kNoError) return kNoError;
+  if (solveOnIsentrope(h, s, cfg, out, p0, true) == kNoError) return kNoError;
+  int side = 0;
+  if (solveOnIsobar(pMin, s, Given::S, cfg, fast, side) == kNoError && givesBack(fast)) {
+    out = fast;
+    return kNoError;
+  }
+  return code == kNoError ? kOutOfRange : code;
+}
+
 Code stateHS(double h, double s, const Config& cfg, vlm_state& out) {
   if (!std::isfinite(h) || !std::isfinite(s)) return cfg.checkRange ? kOutOfRange : kFloatFault;
-  return placedOrOutside(cfg, out, [&](const Config& c, vlm_state& o) { return solveHS(h, s, c, o); });
+  return placedOrOutside(cfg, out, [&](const Config& c, vlm_state& o) { return solveHSWithFallbacks(h, s, c, o); });
 }
 
 }  // namespace vlm::state
