@@ -16,6 +16,9 @@ constexpr int kNewtonCap = 100;  // steps of a bracketed polish, bisections incl
 // A step of at most this many kelvin leaves an error of about its square times cp'/(2 cp):
 // far below 1e-12 K.
 constexpr double kStepDone = 1e-6;
+// The backward equations are within 0.03 K of the forward ones: a start this far inside a
+// stretch, and a state found this far inside, belong to it alone.
+constexpr double kClear = 0.1;
 
 template <class Set>
 double value(const Set& c, Given g) {
@@ -46,10 +49,7 @@ class Isobar {
  public:
   Isobar(double p, Given g, const Config& cfg)
       : p_(p), g_(g), cfg_(cfg), tLow_(cfg.checkRange ? Ttriple : 250.0), tHigh_(cfg.checkRange ? Tmax : 5000.0) {
-    if (p < pCritical) {
-      ts_ = tSat(p);
-      wet_ = saturation(ts_, cfg, sat_) == kNoError;
-    }
+    if (p < pCritical) ts_ = tSat(p);
     if (p <= p23Min) {
       add(1, tLow_, ts_);
       addWet();
@@ -68,22 +68,54 @@ class Isobar {
     }
   }
 
+  // Where the backward equation of region 1, 2 or (above the critical pressure) 3 puts the
+  // state clear inside that region's stretch, and Newton from there stays clear inside it,
+  // the state without evaluating any stretch's ends: true when it gave one.
+  bool quick(double target, vlm_state& out) {
+    for (int k = 0; k < count_; ++k) {
+      const Stretch& st = stretch_[k];
+      if (st.region == 4 || st.region == 5 || (st.region == 3 && p_ < pCritical)) continue;
+      const double t0 = backwardT(st.region, target);
+      if (!(std::isgreater(t0, st.lo.t + kClear) && std::isless(t0, st.hi.t - kClear))) continue;
+      double t = t0;
+      if (st.region == 3) {
+        double r = 1.0 / (g_ == Given::H ? bw::v3PH(p_, target) : bw::v3PS(p_, target));
+        if (!newton3(st, target, r, t, 0.0, HUGE_VAL) || !clearInside(st, t)) return false;
+        fillSingle(3, p_, t, helmholtz(r, t), cfg_, out);
+        return true;
+      }
+      for (int n = 0;; ++n) {
+        if (n == 20 || !clearInside(st, t)) return false;
+        const AlongIsobar c = isobar(st.region, p_, t);
+        const double step = (value(c, g_) - target) / slope(c, t, g_);
+        t -= step;
+        if (std::fabs(step) <= kStepDone) break;
+      }
+      if (!clearInside(st, t)) return false;
+      fillSingle(st.region, p_, t, gibbs(st.region, p_, t), cfg_, out);
+      return true;
+    }
+    return false;
+  }
+
   // The state whose quantity is `target`; side -1 or 1 when it lies below or above every
   // state of the isobar (code 2).
   Code solve(double target, vlm_state& out, int& side) {
     side = 0;
     if (count_ == 0) return kOutOfRange;
+    // On the saturation line itself, or between its phases: wet steam, whatever a
+    // neighbouring equation's end says of the same value.
+    for (int k = 0; k < count_; ++k) {
+      const Stretch& wet = stretch_[k];
+      if (wet.region != 4) continue;
+      if (const Code code = evaluate(k)) return code;
+      if (target >= wet.lo.g && target <= wet.hi.g) return within(wet, target, out);
+    }
     if (const Code code = evaluate(0)) return code;
     const double band = 1e-12 * std::fmax(std::fabs(target), 1.0);
     if (target < stretch_[0].lo.g - band) {
       side = -1;
       return kOutOfRange;
-    }
-    // On the saturation line itself, or between its phases: wet steam, whatever a
-    // neighbouring equation's end says of the same value.
-    for (int k = 0; k < count_; ++k) {
-      const Stretch& wet = stretch_[k];
-      if (wet.region == 4 && target >= wet.lo.g && target <= wet.hi.g) return within(wet, target, out);
     }
     for (int k = 0; k < count_; ++k) {
       if (k > 0) {
@@ -111,24 +143,36 @@ class Isobar {
     if (!(lo < hi)) return;
     stretch_[count_++] = {region, {lo, NAN, NAN}, {hi, NAN, NAN}};
   }
-  void addWet() {
-    if (!wet_) return;
-    stretch_[count_++] = {
-        4, {ts_, value(sat_.liquid, g_), 1.0 / sat_.liquid.v}, {ts_, value(sat_.vapour, g_), 1.0 / sat_.vapour.v}};
+  void addWet() { stretch_[count_++] = {4, {ts_, NAN, NAN}, {ts_, NAN, NAN}}; }
+
+  // The saturated phases, once.
+  Code saturated() {
+    if (!haveSat_) {
+      satCode_ = saturation(ts_, cfg_, sat_);
+      haveSat_ = true;
+    }
+    return satCode_;
   }
 
   // The ends of stretch k: a region 3 end next to wet steam is that saturated phase.
   Code evaluate(int k) {
     Stretch& st = stretch_[k];
-    if (st.region == 4) return kNoError;
+    if (st.region == 4) {
+      if (!std::isnan(st.lo.g)) return kNoError;
+      if (const Code code = saturated()) return code;
+      st.lo = {ts_, value(sat_.liquid, g_), 1.0 / sat_.liquid.v};
+      st.hi = {ts_, value(sat_.vapour, g_), 1.0 / sat_.vapour.v};
+      return kNoError;
+    }
     for (End* end : {&st.lo, &st.hi}) {
       if (!std::isnan(end->g)) continue;
       if (st.region != 3) {
         end->g = value(isobar(st.region, p_, end->t), g_);
         continue;
       }
-      const bool nextToWet = wet_ && end->t == ts_;
+      const bool nextToWet = end->t == ts_;
       if (nextToWet) {
+        if (const Code code = saturated()) return code;
         const CaloricSet& phase = end == &st.lo ? sat_.vapour : sat_.liquid;
         end->g = value(phase, g_);
         end->rho = 1.0 / phase.v;
@@ -194,14 +238,23 @@ class Isobar {
     return kNoError;
   }
 
+  static bool clearInside(const Stretch& st, double t) {
+    return std::isfinite(t) && t > st.lo.t + kClear && t < st.hi.t - kClear;
+  }
+
+  // The backward equation's temperature of region 1, 2 or 3 (NaN for 5).
+  double backwardT(int region, double target) const {
+    const bool h = g_ == Given::H;
+    if (region == 1) return h ? t1PH(p_, target) : t1PS(p_, target);
+    if (region == 2) return h ? bw::t2PH(p_, target) : bw::t2PS(p_, target);
+    if (region == 3) return h ? bw::t3PH(p_, target) : bw::t3PS(p_, target);
+    return NAN;
+  }
+
   // A start inside the stretch: the backward equation's temperature where it falls inside,
   // else the linear interpolation between the ends.
   double start(const Stretch& st, double target) const {
-    double t = NAN;
-    const bool h = g_ == Given::H;
-    if (st.region == 1) t = h ? t1PH(p_, target) : t1PS(p_, target);
-    if (st.region == 2) t = h ? bw::t2PH(p_, target) : bw::t2PS(p_, target);
-    if (st.region == 3) t = h ? bw::t3PH(p_, target) : bw::t3PS(p_, target);
+    const double t = backwardT(st.region, target);
     if (std::isgreater(t, st.lo.t) && std::isless(t, st.hi.t)) return t;
     const double span = st.hi.g - st.lo.g;
     const double f = span > 0 ? (target - st.lo.g) / span : 0.5;
@@ -218,7 +271,7 @@ class Isobar {
     double r = 1.0 / (g_ == Given::H ? bw::v3PH(p_, target) : bw::v3PS(p_, target));
     if (!(std::isgreater(r, std::fmin(st.lo.rho, st.hi.rho)) && std::isless(r, std::fmax(st.lo.rho, st.hi.rho))))
       r = st.lo.rho + f * (st.hi.rho - st.lo.rho);
-    if (newton3(st, target, r, t)) {
+    if (newton3(st, target, r, t, std::fmin(st.lo.rho, st.hi.rho), std::fmax(st.lo.rho, st.hi.rho))) {
       fillSingle(3, p_, t, helmholtz(r, t), cfg_, out);
       return kNoError;
     }
@@ -241,10 +294,11 @@ class Isobar {
     return kNoError;
   }
 
-  bool newton3(const Stretch& st, double target, double& r, double& t) const {
-    const double rMin = std::fmin(st.lo.rho, st.hi.rho), rMax = std::fmax(st.lo.rho, st.hi.rho);
+  // Newton on (density, T) while it stays inside the stretch and between the densities.
+  bool newton3(const Stretch& st, double target, double& r, double& t, double rMin, double rMax) const {
     NewtonStop stop;
     for (int k = 0; k < 50; ++k) {
+      if (!(std::isfinite(r) && r > 0 && r < 1500)) return false;  // a start far from region 3
       const Helmholtz e = helmholtz(r, t);
       const double gr = g_ == Given::H ? (e.dpdr - t * e.dpdt / r) / r : -e.dpdt / (r * r);
       const double gt = g_ == Given::H ? e.cv + e.dpdt / r : e.cv / t;
@@ -266,7 +320,8 @@ class Isobar {
   const Config& cfg_;
   double tLow_, tHigh_;  // the range's temperatures, or a wider stretch where it is not checked
   double ts_ = NAN;
-  bool wet_ = false;
+  bool haveSat_ = false;
+  Code satCode_ = kNoError;
   Saturation sat_{};
   Stretch stretch_[6];
   int count_ = 0;
@@ -278,7 +333,9 @@ Code solveOnIsobar(double p, double target, Given g, const Config& cfg, vlm_stat
   side = 0;
   if (cfg.checkRange && !(p >= pMin && p <= pMax && std::isfinite(target))) return kOutOfRange;
   if (!(p > 0) || !std::isfinite(p) || !std::isfinite(target)) return kFloatFault;
-  return Isobar(p, g, cfg).solve(target, out, side);
+  Isobar isobar(p, g, cfg);
+  if (isobar.quick(target, out)) return kNoError;
+  return isobar.solve(target, out, side);
 }
 
 Code statePT(double p, double t, const Config& cfg, vlm_state& out) {
