@@ -5,8 +5,8 @@
 #include <benchmark/benchmark.h>
 
 #include "bench_rows.hpp"
-#include "region1.hpp"
-#include "saturation.hpp"
+#include "equations/region1.hpp"
+#include "equations/saturation.hpp"
 
 namespace {
 

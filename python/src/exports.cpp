@@ -16,7 +16,7 @@
 #include "alias.hpp"
 #include "common.hpp"
 #include "evaluate.hpp"
-#include "guard.hpp"
+#include "faces/guard.hpp"
 #include "vlmcore5.h"
 
 namespace velmora {

@@ -6,6 +6,10 @@
 
 namespace vlm::backward {
 
+// Region 1: T from (p, h) and (p, s).
+double t1PH(double p, double h);
+double t1PS(double p, double s);
+
 // Subregions of regions 2 and 3 for the backward equations.
 enum class Sub : char { a = 'a', b = 'b', c = 'c' };
 

@@ -3,8 +3,8 @@
 // regions apart there.
 #include <cmath>
 
-#include "backward.hpp"
-#include "power_series.hpp"
+#include "properties/backward.hpp"
+#include "properties/backward_series.hpp"
 
 namespace vlm::backward {
 namespace {

@@ -2,8 +2,8 @@
 // 2b/2c boundary line.
 #include <cmath>
 
-#include "backward.hpp"
-#include "power_series.hpp"
+#include "properties/backward.hpp"
+#include "properties/backward_series.hpp"
 
 namespace vlm::backward {
 namespace {

@@ -1,7 +1,7 @@
 // Region 3 backward equations T(p, h), v(p, h), T(p, s), v(p, s) for the subregions 3a and
 // 3b, the 3a/3b boundary, and the saturation pressure from h or s inside region 3.
-#include "backward.hpp"
-#include "power_series.hpp"
+#include "properties/backward.hpp"
+#include "properties/backward_series.hpp"
 
 namespace vlm::backward {
 namespace {

@@ -1,7 +1,7 @@
 #include "properties/boundaries.hpp"
 
-#include "constants.hpp"
-#include "saturation.hpp"
+#include "equations/constants.hpp"
+#include "equations/saturation.hpp"
 
 namespace vlm::props {
 namespace c = constants;

@@ -2,13 +2,13 @@
 
 #include <algorithm>
 
-#include "constants.hpp"
+#include "equations/constants.hpp"
+#include "equations/region1.hpp"
+#include "equations/region2.hpp"
+#include "equations/region3.hpp"
 #include "properties/boundaries.hpp"
 #include "properties/single_phase.hpp"
 #include "properties/transport.hpp"
-#include "region1.hpp"
-#include "region2.hpp"
-#include "region3.hpp"
 
 namespace vlm::props {
 namespace {

@@ -2,7 +2,7 @@
 // (T, x) and (p, T, x), and the dryness fraction from a property value.
 #pragma once
 
-#include "caloric.hpp"
+#include "equations/caloric.hpp"
 #include "properties/outcome.hpp"
 
 namespace vlm::props {

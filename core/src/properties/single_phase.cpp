@@ -2,12 +2,12 @@
 
 #include <cmath>
 
-#include "constants.hpp"
+#include "equations/constants.hpp"
+#include "equations/region1.hpp"
+#include "equations/region2.hpp"
+#include "equations/region3.hpp"
+#include "equations/region5.hpp"
 #include "properties/boundaries.hpp"
-#include "region1.hpp"
-#include "region2.hpp"
-#include "region3.hpp"
-#include "region5.hpp"
 
 namespace vlm::props {
 namespace {

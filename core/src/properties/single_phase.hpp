@@ -2,7 +2,7 @@
 // caloric properties of each region and of the region a point lies in.
 #pragma once
 
-#include "caloric.hpp"
+#include "equations/caloric.hpp"
 #include "properties/outcome.hpp"
 
 namespace vlm::props {

@@ -1,8 +1,8 @@
 #include "properties/transport.hpp"
 
-#include "constants.hpp"
+#include "equations/constants.hpp"
+#include "equations/transport_equations.hpp"
 #include "properties/single_phase.hpp"
-#include "transport_equations.hpp"
 
 namespace vlm::props {
 namespace {

@@ -1,0 +1,20 @@
+// Region 2 (steam): the IAPWS-IF97 Gibbs equation, ideal-gas and residual parts.  Plain
+// evaluation for any arguments; p in Pa, T in K, SI results.
+#pragma once
+
+#include "equations/caloric.hpp"
+
+namespace vlm::region2 {
+
+double v(double p, double t);
+double u(double p, double t);
+double s(double p, double t);
+double h(double p, double t);
+double cp(double p, double t);
+double cv(double p, double t);
+double w(double p, double t);
+CaloricSet all(double p, double t);           // every property from one evaluation
+AlongIsobar alongIsobar(double p, double t);  // h, s, cp
+InPT inPT(double p, double t);                // h, s, cp, v, (dv/dT) at constant p
+
+}  // namespace vlm::region2

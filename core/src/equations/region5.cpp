@@ -1,0 +1,35 @@
+#include "equations/region5.hpp"
+
+#include "equations/gibbs_steam.hpp"
+
+namespace vlm::region5 {
+namespace {
+
+namespace ideal {
+#include "tables/region5_ideal.inc"
+}
+namespace residual {
+#include "tables/region5_residual.inc"
+}
+VLM_SERIES_TABLE(Ideal, ideal, nullptr, ideal::J, ideal::n);
+VLM_SERIES_TABLE(Residual, residual, residual::I, residual::J, residual::n);
+
+// p* = 1 MPa, T* = 1000 K; the residual part is a series in tau itself.
+struct Constants {
+  static constexpr double pStar = 1.0 * constants::MPa, tStar = 1000.0, shift = 0.0;
+};
+using Gibbs = steam::Equation<Ideal, Residual, Constants>;
+
+}  // namespace
+
+double v(double p, double t) { return Gibbs::v(p, t); }
+double u(double p, double t) { return Gibbs::u(p, t); }
+double s(double p, double t) { return Gibbs::s(p, t); }
+double h(double p, double t) { return Gibbs::h(p, t); }
+double cp(double p, double t) { return Gibbs::cp(p, t); }
+double cv(double p, double t) { return Gibbs::cv(p, t); }
+double w(double p, double t) { return Gibbs::w(p, t); }
+CaloricSet all(double p, double t) { return Gibbs::all(p, t); }
+AlongIsobar alongIsobar(double p, double t) { return Gibbs::alongIsobar(p, t); }
+
+}  // namespace vlm::region5

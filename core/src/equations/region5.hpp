@@ -1,0 +1,20 @@
+// Region 5 (high-temperature steam): the Gibbs equation of IAPWS-IF97 as issued in 1997
+// (five residual terms).  Plain
+// evaluation for any arguments; p in Pa, T in K, SI results.
+#pragma once
+
+#include "equations/caloric.hpp"
+
+namespace vlm::region5 {
+
+double v(double p, double t);
+double u(double p, double t);
+double s(double p, double t);
+double h(double p, double t);
+double cp(double p, double t);
+double cv(double p, double t);
+double w(double p, double t);
+CaloricSet all(double p, double t);           // every property from one evaluation
+AlongIsobar alongIsobar(double p, double t);  // h, s, cp
+
+}  // namespace vlm::region5

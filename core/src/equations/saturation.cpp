@@ -1,0 +1,64 @@
+#include "equations/saturation.hpp"
+
+#include <cmath>
+
+#include "equations/constants.hpp"
+
+namespace vlm {
+namespace {
+
+namespace sat {
+#include "tables/saturation.inc"
+}
+namespace boundary {
+#include "tables/b23.inc"
+}
+
+using constants::MPa;
+
+}  // namespace
+
+namespace saturation {
+
+// The saturation equation is a quadratic in x = (p / 1 MPa)^(1/4) whose coefficients are
+// quadratics in theta = T + n9 / (T - n10); each direction solves it for the other variable.
+double pressure(double t) {
+  using sat::n;
+  const double theta = t + n[8] / (t - n[9]);
+  const double theta2 = theta * theta;
+  const double a = theta2 + n[0] * theta + n[1];
+  const double b = n[2] * theta2 + n[3] * theta + n[4];
+  const double c = n[5] * theta2 + n[6] * theta + n[7];
+  const double x = 2.0 * c / (-b + std::sqrt(b * b - 4.0 * a * c));
+  const double x2 = x * x;
+  return MPa * x2 * x2;
+}
+
+double temperature(double p) {
+  using sat::n;
+  const double beta = std::sqrt(std::sqrt(p / MPa));
+  const double beta2 = beta * beta;
+  const double e = beta2 + n[2] * beta + n[5];
+  const double f = n[0] * beta2 + n[3] * beta + n[6];
+  const double g = n[1] * beta2 + n[4] * beta + n[7];
+  const double d = 2.0 * g / (-f - std::sqrt(f * f - 4.0 * e * g));
+  const double sum = n[9] + d;
+  return (sum - std::sqrt(sum * sum - 4.0 * (n[8] + n[9] * d))) / 2.0;
+}
+
+}  // namespace saturation
+
+namespace b23 {
+
+double pressure(double t) {
+  using boundary::n;
+  return (n[0] + n[1] * t + n[2] * t * t) * MPa;
+}
+
+double temperature(double p) {
+  using boundary::n;
+  return n[3] + std::sqrt((p / MPa - n[4]) / n[2]);
+}
+
+}  // namespace b23
+}  // namespace vlm

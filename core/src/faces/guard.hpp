@@ -1,0 +1,89 @@
+// The frame every computing export runs in.
+//
+// It takes the process-wide settings once, runs a computation of the properties layer
+// inside the guard, and publishes the computation's status as the last-error code.  The
+// guard masks floating-point traps while the equations run, so a fault never reaches the
+// caller as a signal or a structured exception, and restores the caller's environment
+// exactly afterwards.  A fault that the caller had asked to trap, any C++ exception, or a
+// result that is not finite ends the call with code 1 and -1.
+#pragma once
+
+#include <cmath>
+
+#include "faces/fp_environment.hpp"
+#include "faces/process_settings.hpp"
+#include "properties/outcome.hpp"
+
+namespace vlm::frame {
+
+// The settings as they stand now, for one computation.
+inline Config currentSettings() {
+  const Settings& s = settings();
+  constexpr auto relaxed = std::memory_order_relaxed;
+  return {s.checkRange.load(relaxed),       s.maxIteration.load(relaxed),     s.deltaPressure.load(relaxed),
+          s.initWaterDensity.load(relaxed), s.initSteamDensity.load(relaxed), s.deltaTs.load(relaxed)};
+}
+
+// Runs `f(settings)` in the guard: its value and status, or code 1 where the caller's
+// unmasked trap would have fired, where the computation threw, or where a value it
+// reported as good is not finite.
+template <class F>
+auto guarded(const F& f, const Config& c) -> decltype(f(c)) {
+  using T = decltype(f(c).value);
+  decltype(f(c)) r{T(-1), kFloatFault};
+  {
+    FpEnvironment environment;
+    try {
+      r = f(c);
+    } catch (...) {
+      r = {T(-1), kFloatFault};
+    }
+    if (environment.callerWouldHaveTrapped()) r = {T(-1), kFloatFault};
+    // Still in the guard: comparing a denormal value raises the denormal-operand flag.
+    if (r.code == kNoError && !std::isfinite(static_cast<double>(r.value))) r = {T(-1), kFloatFault};
+  }
+  return r;
+}
+
+#if defined(VLM_PER_CALL_CONTEXT)
+// A build of the exports for bindings that call them from many threads with settings of
+// their own (the Python module compiles its own copy this way): while a context is set
+// on a thread, the exports there compute with its settings and leave their status in it,
+// and neither read nor write anything process-wide.
+struct CallContext {
+  Config config;
+  int code = kNoError;
+};
+inline thread_local CallContext* callContext = nullptr;
+#endif
+
+// An export: the computation in the guard with the current settings, its status published.
+template <class F>
+auto run(const F& f) {
+#if defined(VLM_PER_CALL_CONTEXT)
+  if (CallContext* context = callContext) {
+    const auto r = guarded(f, context->config);
+    context->code = r.code;
+    using T = decltype(r.value);
+    return r.failed() ? T(-1) : r.value;
+  }
+#endif
+  const auto r = guarded(f, currentSettings());
+  setLastError(r.code);
+  using T = decltype(r.value);
+  return r.failed() ? T(-1) : r.value;
+}
+
+// An export over a function of the properties layer: f(settings, args...).
+template <auto f, class... Args>
+auto compute(Args... args) {
+  return run([&](const Config& c) { return f(c, args...); });
+}
+
+// An export over a bare equation with no range: its value, or code 1 where not finite.
+template <auto f, class... Args>
+double equation(Args... args) {
+  return run([&](const Config&) { return finite(f(args...)); });
+}
+
+}  // namespace vlm::frame

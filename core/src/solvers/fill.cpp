@@ -1,0 +1,203 @@
+#include "solvers/fill.hpp"
+
+#include <cmath>
+#include <limits>
+
+#include "equations/constants.hpp"
+#include "equations/region3.hpp"
+#include "properties/transport.hpp"
+
+namespace vlm::state {
+namespace {
+
+using namespace constants;
+
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+
+bool between(double x, double lo, double hi) { return x >= lo && x <= hi; }
+
+double tension(double t) { return between(t, Ttriple, Tcritical) ? surfaceTension(t) : kNaN; }
+
+}  // namespace
+
+void fillSingle(int region, double p, double t, const CaloricSet& c, const Config& cfg, vlm_state& out) {
+  out.region = region;
+  out.p = p;
+  out.T = t;
+  out.v = c.v;
+  out.rho = 1.0 / c.v;
+  out.u = c.u;
+  out.h = c.h;
+  out.s = c.s;
+  out.cp = c.cp;
+  out.cv = c.cv;
+  out.w = c.w;
+  out.x = -1.0;
+  out.lambda = !cfg.checkRange || props::conductivityRange(p, t) ? conductivity(out.rho, t) : kNaN;
+  out.eta = !cfg.checkRange || props::viscosityRange(p, t) ? viscosity(out.rho, t) : kNaN;
+  out.nu = c.v * out.eta;
+  out.prandtl = c.cp * out.eta / out.lambda;
+  out.kappa = c.w * c.w / (c.v * p);
+  out.sigma = tension(t);
+}
+
+Code statePT(int region, double p, double t, const Config& cfg, vlm_state& out) {
+  if (region != 3) {
+    fillSingle(region, p, t, gibbs(region, p, t), cfg, out);
+    return kNoError;
+  }
+  double r = 0;
+  if (const Code code = density3(p, t, cfg, r)) return code;
+  fillSingle(3, p, t, helmholtz(r, t), cfg, out);
+  return kNoError;
+}
+
+Code checkSolved(const Config& cfg, vlm_state& out, int& region) {
+  if (cfg.checkRange) {
+    const auto snap = [](double x, double lo, double hi) {
+      if (x < lo && x >= lo * (1 - 1e-9)) return lo;
+      if (x > hi && x <= hi * (1 + 1e-9)) return hi;
+      return x;
+    };
+    const double p = snap(out.p, pMin, pMax), t = snap(out.T, Ttriple, out.p > p5Max ? T5 : Tmax);
+    if (p != out.p || t != out.T) {
+      if (const Code code = statePT(out.region, p, t, cfg, out)) return code;
+    }
+  }
+  region = out.region;
+  return regionPT(out.p, out.T, cfg, region);
+}
+
+double densityOnBranch(double p, double t, bool liquid) {
+  const region3::Isotherm isotherm(t);
+  // The densities of region 3 and of the saturated phases above 623.15 K lie well inside.
+  constexpr double rc = 322.0, rLow = 20.0, rHigh = 1000.0;
+  const auto slope = [&](double r) { return isotherm.at(r).dpdr; };
+  // A turning point: where the slope changes sign from `below` to above zero, by bisection
+  // (it only bounds the brackets of the roots).
+  const auto turning = [&](double a, double b, double sign) {
+    for (int k = 0; k < 45; ++k) {
+      const double m = 0.5 * (a + b);
+      (sign * slope(m) <= 0 ? a : b) = m;
+    }
+    return 0.5 * (a + b);
+  };
+  // The root of p(r) = p where p rises from a to b: Newton kept inside the bracket it
+  // narrows, to the last bit, which a pressure tolerance cannot give where p is flat.
+  const auto root = [&](double a, double b) {
+    double r = 0.5 * (a + b);
+    for (int k = 0; k < 200; ++k) {
+      const region3::PressureAndSlope at = isotherm.at(r);
+      const double excess = at.p - p;
+      if (excess == 0) break;
+      (excess < 0 ? a : b) = r;
+      double next = r - excess / at.dpdr;
+      if (!(std::isfinite(next) && next > a && next < b)) next = 0.5 * (a + b);
+      if (!(next > a && next < b) || next == r) break;
+      r = next;
+    }
+    return r;
+  };
+  // The isotherm's flattest density (near the critical one), by golden-section search: a
+  // loop below the critical temperature has its turning points on either side.
+  double a = rc - 80.0, b = rc + 80.0;
+  for (int k = 0; k < 50; ++k) {
+    const double m1 = b - 0.618033988749895 * (b - a), m2 = a + 0.618033988749895 * (b - a);
+    if (slope(m1) < slope(m2)) {
+      b = m2;
+    } else {
+      a = m1;
+    }
+  }
+  const double flattest = 0.5 * (a + b);
+  if (!(slope(flattest) < 0)) return root(rLow, rHigh);  // no loop: one root
+  // A loop: p rises below its first turning point and above its second.
+  const double turnLow = turning(rLow, flattest, -1.0), turnHigh = turning(flattest, rHigh, 1.0);
+  const bool vapourRoot = isotherm.at(turnLow).p >= p, liquidRoot = isotherm.at(turnHigh).p <= p;
+  if (liquidRoot && (liquid || !vapourRoot)) return root(turnHigh, rHigh);
+  return root(rLow, turnLow);
+}
+
+Code saturation(double t, const Config& cfg, Saturation& out) {
+  out.ps = pSat(t);
+  if (t <= T13) {
+    out.vapour = gibbs(2, out.ps, t);
+    out.liquid = gibbs(1, out.ps, t);
+    return kNoError;
+  }
+  double liquid = 0, vapour = 0;
+  if (t < Tcritical - 0.5) {
+    // The exports' densities, then Newton to the last bit on the same branch.
+    if (const Code code = density3(out.ps, t, cfg, cfg.initSteamDensity, vapour)) return code;
+    if (const Code code = density3(out.ps, t, cfg, cfg.initWaterDensity, liquid)) return code;
+    const region3::Isotherm isotherm(t);
+    for (double* r : {&vapour, &liquid}) {
+      for (int k = 0; k < 8; ++k) {
+        const region3::PressureAndSlope at = isotherm.at(*r);
+        const double step = (at.p - out.ps) / at.dpdr;
+        if (!std::isfinite(step) || std::fabs(step) > 1e-6 * *r) break;
+        *r -= step;
+        if (std::fabs(step) <= 1e-15 * *r) break;
+      }
+    }
+  }
+  // Near the critical point, or where Newton crossed to the other phase's root.
+  if (!(liquid > vapour)) {
+    liquid = densityOnBranch(out.ps, t, true);
+    vapour = densityOnBranch(out.ps, t, false);
+  }
+  out.vapour = helmholtz(vapour, t);
+  out.liquid = helmholtz(liquid, t);
+  return kNoError;
+}
+
+namespace {
+
+// The saturated-phase fields the wet-steam exports mix.
+struct Phase {
+  double v, u, s, h, cp, cv, w, lambda, eta, nu, prandtl, kappa;
+};
+
+Phase phase(const CaloricSet& c, double t, double ps) {
+  const double rho = 1.0 / c.v;
+  Phase f{c.v, c.u, c.s, c.h, c.cp, c.cv, c.w, conductivity(rho, t), viscosity(rho, t), 0, 0, 0};
+  f.nu = c.v * f.eta;
+  f.prandtl = c.cp * f.eta / f.lambda;
+  f.kappa = c.w * c.w / (ps * c.v);
+  return f;
+}
+
+}  // namespace
+
+void fillWet(double t, double x, const Saturation& sat, vlm_state& out) {
+  const Phase liquid = phase(sat.liquid, t, sat.ps), vapour = phase(sat.vapour, t, sat.ps);
+  const auto mix = [x](double l, double v) { return (1.0 - x) * l + x * v; };
+  out.region = 4;
+  out.p = sat.ps;
+  out.T = t;
+  out.v = mix(liquid.v, vapour.v);
+  out.rho = 1.0 / out.v;
+  out.u = mix(liquid.u, vapour.u);
+  out.h = mix(liquid.h, vapour.h);
+  out.s = mix(liquid.s, vapour.s);
+  out.cp = mix(liquid.cp, vapour.cp);
+  out.cv = mix(liquid.cv, vapour.cv);
+  out.w = mix(liquid.w, vapour.w);
+  out.x = x;
+  out.lambda = mix(liquid.lambda, vapour.lambda);
+  out.eta = mix(liquid.eta, vapour.eta);
+  out.nu = mix(liquid.nu, vapour.nu);
+  out.prandtl = mix(liquid.prandtl, vapour.prandtl);
+  out.kappa = mix(liquid.kappa, vapour.kappa);
+  out.sigma = tension(t);
+}
+
+Code stateTX(double t, double x, const Config& cfg, vlm_state& out, bool checkT) {
+  if (cfg.checkRange && !((!checkT || between(t, Ttriple, Tcritical)) && between(x, 0.0, 1.0))) return kOutOfRange;
+  Saturation sat;
+  if (const Code code = saturation(t, cfg, sat)) return code;
+  fillWet(t, x, sat, out);
+  return kNoError;
+}
+
+}  // namespace vlm::state

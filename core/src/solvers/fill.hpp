@@ -1,0 +1,43 @@
+// Every field of a state from its region and temperature: the single-phase states as the
+// (p, T) exports compute them, wet steam as the saturated-phase and wet-steam exports do.
+#pragma once
+
+#include "solvers/physics.hpp"
+#include "velmora.h"
+
+namespace vlm::state {
+
+// A single-phase state whose caloric properties are known; rho from v.
+void fillSingle(int region, double p, double t, const CaloricSet& c, const Config& cfg, vlm_state& out);
+
+// The single-phase state at (p, T) in `region` (region 3 solves its density from the
+// exports' start density).
+Code statePT(int region, double p, double t, const Config& cfg, vlm_state& out);
+
+// The range check of a solved single-phase state, and the region its (p, T) lies in.  A
+// state solved at a range limit lands within rounding of it, on either side: one outside by
+// no more than that is moved onto the limit (and recomputed there) rather than refused.
+Code checkSolved(const Config& cfg, vlm_state& out, int& region);
+
+// Both saturated phases at T, as the saturated-phase exports compute them (region 3's
+// densities from the start densities of the phases), with the saturation pressure.
+struct Saturation {
+  double ps;
+  CaloricSet liquid, vapour;
+};
+Code saturation(double t, const Config& cfg, Saturation& out);
+
+// Region 3's density at (p, T) on the liquid or the vapour side of the isotherm's loop (where
+// the pressure meets only one side, that one), to the last bit: near the critical point a
+// pressure tolerance fixes neither the density nor the root it converges to.
+double densityOnBranch(double p, double t, bool liquid);
+
+// Wet steam at T of dryness x from its two saturated phases, every field mixed linearly in x
+// as the wet-steam exports mix them.
+void fillWet(double t, double x, const Saturation& sat, vlm_state& out);
+
+// checkT: refuse (while checking) a temperature outside 273.16 K to the critical point; the
+// state from p (down to 611.213 Pa, 273.15 K) checks p instead.
+Code stateTX(double t, double x, const Config& cfg, vlm_state& out, bool checkT = true);
+
+}  // namespace vlm::state

@@ -1,0 +1,62 @@
+#include "solvers/physics.hpp"
+
+#include <cmath>
+
+#include "equations/region1.hpp"
+#include "equations/region2.hpp"
+#include "equations/region3.hpp"
+#include "equations/region5.hpp"
+#include "equations/transport_equations.hpp"
+#include "properties/boundaries.hpp"
+#include "properties/single_phase.hpp"
+
+namespace vlm::state {
+
+namespace {
+
+// The Gibbs regions' function of (p, T) for `region`: 1, 2, or any other for 5.
+template <class F1, class F2, class F5>
+auto byRegion(int region, double p, double t, F1 f1, F2 f2, F5 f5) {
+  return region == 1 ? f1(p, t) : region == 2 ? f2(p, t) : f5(p, t);
+}
+
+}  // namespace
+
+CaloricSet gibbs(int region, double p, double t) {
+  return byRegion(region, p, t, region1::all, region2::all, region5::all);
+}
+
+AlongIsobar isobar(int region, double p, double t) {
+  return byRegion(region, p, t, region1::alongIsobar, region2::alongIsobar, region5::alongIsobar);
+}
+
+InPT inPT(int region, double p, double t) { return region == 1 ? region1::inPT(p, t) : region2::inPT(p, t); }
+
+Code regionPT(double p, double t, const Config& c, int& region) {
+  const Outcome<int> r = props::region(c, p, t);
+  if (!r.failed()) region = r.value;
+  return static_cast<Code>(r.code);
+}
+
+Code density3(double p, double t, const Config& c, double r0, double& r) {
+  const Result d = props::region3Density(c, p, t, r0);
+  r = d.value;
+  return static_cast<Code>(d.code);
+}
+
+Code density3(double p, double t, const Config& c, double& r) {
+  const Result d = props::region3Density(c, p, t);
+  r = d.value;
+  return static_cast<Code>(d.code);
+}
+
+double pSat(double t) { return props::saturationPressureUnchecked(t).value; }
+double tSat(double p) { return props::saturationTemperatureUnchecked(p).value; }
+double p23(double t) { return props::b23PressureUnchecked(t).value; }
+double t23(double p) { return props::b23TemperatureUnchecked(p).value; }
+
+double conductivity(double r, double t) { return transport::thermalConductivity(r, t); }
+double viscosity(double r, double t) { return transport::dynamicViscosity(r, t); }
+double surfaceTension(double t) { return transport::surfaceTension(t); }
+
+}  // namespace vlm::state

@@ -1,0 +1,67 @@
+// The state from pairs other than (p, T): the region from the boundary lines, a start from
+// the backward equations, then Newton on the forward equations.
+#pragma once
+
+#include <cmath>
+
+#include "solvers/physics.hpp"
+#include "velmora.h"
+
+namespace vlm::state {
+
+// The solves find every state of the range (the round-trip tests hold them to it).  With the
+// range checked, a pair they cannot place even with the library's own solver settings lies
+// outside it: the caller learns that, rather than the fault or the failed iteration the search
+// ran into out there.  With the caller's settings failing but the defaults succeeding, the
+// caller's failure stands.
+template <class Solve>
+Code placedOrOutside(const Config& cfg, vlm_state& out, const Solve& solve) {
+  const Code code = solve(cfg, out);
+  if (!cfg.checkRange || (code != kFloatFault && code != kNoRoot)) return code;
+  vlm_state probe;
+  return solve(Config{}, probe) == kNoError ? code : kOutOfRange;
+}
+
+// When Newton on two unknowns is done: both steps within their tolerances, or both next
+// steps negligible.  Newton converges quadratically, so after the steps d0 and d1 the next
+// one would be about d1^3 / d0^2; where that is a thousandth of the tolerance, the point d1
+// reached is as good as one more evaluation would make it.
+class NewtonStop {
+ public:
+  bool done(double a, double toleranceA, double b, double toleranceB) {
+    const bool within = std::fabs(a) <= toleranceA && std::fabs(b) <= toleranceB;
+    // No comparison may meet a NaN on a valid path: it would raise the invalid flag, which a
+    // caller with that trap unmasked sees as a fault.
+    const bool negligible =
+        steps_ > 0 && negligibleNext(previousA_, a, toleranceA) && negligibleNext(previousB_, b, toleranceB);
+    previousA_ = a;
+    previousB_ = b;
+    ++steps_;
+    return within || negligible;
+  }
+
+ private:
+  static bool negligibleNext(double previous, double step, double tolerance) {
+    if (previous == 0.0) return step == 0.0;
+    const double ratio = step / previous;
+    return std::fabs(step * ratio * ratio) <= 1e-3 * tolerance;
+  }
+
+  double previousA_ = 0, previousB_ = 0;
+  int steps_ = 0;
+};
+
+// The quantity given beside the pressure.
+enum class Given { H, S };
+
+// The state on the isobar p whose h (or s) is the target.  A target beyond every state of
+// the isobar gives code 2 with side -1 (below) or 1 (above).
+Code solveOnIsobar(double p, double target, Given g, const Config& cfg, vlm_state& out, int& side);
+
+Code statePT(double p, double t, const Config& cfg, vlm_state& out);
+Code statePX(double p, double x, const Config& cfg, vlm_state& out);
+Code statePH(double p, double h, const Config& cfg, vlm_state& out);
+Code statePS(double p, double s, const Config& cfg, vlm_state& out);
+Code stateHS(double h, double s, const Config& cfg, vlm_state& out);
+
+}  // namespace vlm::state

@@ -1,8 +1,0 @@
-#include "state.hpp"
-
-namespace vlm {
-
-// Constant-initialized: there when the library is loaded, before any constructor runs.
-constinit Settings processSettings;
-
-}  // namespace vlm
