@@ -102,7 +102,14 @@ delta_ts            width of the saturation band of vlmWATERSTATEAREA [K]
 The defaults are the library's.  A Settings object cannot be changed: make a new one.)")
       .def(py::init([](bool checkRange, int maxIteration, double deltaPressure, double initWater, double initSteam,
                        double deltaTs) {
-             return vlm_settings{checkRange ? 1 : 0, maxIteration, deltaPressure, initWater, initSteam, deltaTs};
+             vlm_settings s;
+             s.check_range = checkRange ? 1 : 0;
+             s.max_iteration = maxIteration;
+             s.delta_pressure = deltaPressure;
+             s.init_water_density = initWater;
+             s.init_steam_density = initSteam;
+             s.delta_ts = deltaTs;
+             return s;
            }),
            py::kw_only(), py::arg("check_range") = d.check_range != 0, py::arg("max_iteration") = d.max_iteration,
            py::arg("delta_pressure") = d.delta_pressure, py::arg("init_water_density") = d.init_water_density,

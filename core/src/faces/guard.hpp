@@ -20,29 +20,47 @@ namespace vlm::frame {
 inline Config currentSettings() {
   const Settings& s = settings();
   constexpr auto relaxed = std::memory_order_relaxed;
-  return {s.checkRange.load(relaxed),       s.maxIteration.load(relaxed),     s.deltaPressure.load(relaxed),
-          s.initWaterDensity.load(relaxed), s.initSteamDensity.load(relaxed), s.deltaTs.load(relaxed)};
+  Config c;
+  c.checkRange = s.checkRange.load(relaxed);
+  c.maxIteration = s.maxIteration.load(relaxed);
+  c.deltaPressure = s.deltaPressure.load(relaxed);
+  c.initWaterDensity = s.initWaterDensity.load(relaxed);
+  c.initSteamDensity = s.initSteamDensity.load(relaxed);
+  c.deltaTs = s.deltaTs.load(relaxed);
+  return c;
 }
 
-// Runs `f(settings)` in the guard: its value and status, or code 1 where the caller's
-// unmasked trap would have fired, where the computation threw, or where a value it
-// reported as good is not finite.
-template <class F>
-auto guarded(const F& f, const Config& c) -> decltype(f(c)) {
-  using T = decltype(f(c).value);
-  decltype(f(c)) r{T(-1), kFloatFault};
+// A number the exports hand out must be finite.
+template <class T>
+bool finiteValue(T value) {
+  return std::isfinite(static_cast<double>(value));
+}
+
+// Runs `f(settings)` in the guard, for the exports and the state interface alike: its value
+// and status, or code 1 where the caller's unmasked trap would have fired, where the
+// computation threw, or where a value it reported as good is not `finite`.
+template <class F, class Finite>
+auto guarded(const F& f, const Config& c, const Finite& finite) -> decltype(f(c)) {
+  using R = decltype(f(c));
+  R r{};
+  r.code = kFloatFault;
   {
     FpEnvironment environment;
     try {
       r = f(c);
     } catch (...) {
-      r = {T(-1), kFloatFault};
+      r.code = kFloatFault;
     }
-    if (environment.callerWouldHaveTrapped()) r = {T(-1), kFloatFault};
+    if (environment.callerWouldHaveTrapped()) r.code = kFloatFault;
     // Still in the guard: comparing a denormal value raises the denormal-operand flag.
-    if (r.code == kNoError && !std::isfinite(static_cast<double>(r.value))) r = {T(-1), kFloatFault};
+    if (r.code == kNoError && !finite(r.value)) r.code = kFloatFault;
   }
   return r;
+}
+
+template <class F>
+auto guarded(const F& f, const Config& c) -> decltype(f(c)) {
+  return guarded(f, c, [](auto value) { return finiteValue(value); });
 }
 
 #if defined(VLM_PER_CALL_CONTEXT)

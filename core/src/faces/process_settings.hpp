@@ -8,13 +8,15 @@
 
 namespace vlm {
 
+// Loading the library sets these to the defaults of Config.
 struct Settings {
-  std::atomic<int> checkRange{1};
-  std::atomic<double> deltaTs{1.0};
-  std::atomic<int> maxIteration{1000};
-  std::atomic<double> deltaPressure{0.0001};
-  std::atomic<double> initWaterDensity{800.0};
-  std::atomic<double> initSteamDensity{10.0};
+  static constexpr Config kDefaults{};
+  std::atomic<int> checkRange{kDefaults.checkRange};
+  std::atomic<double> deltaTs{kDefaults.deltaTs};
+  std::atomic<int> maxIteration{kDefaults.maxIteration};
+  std::atomic<double> deltaPressure{kDefaults.deltaPressure};
+  std::atomic<double> initWaterDensity{kDefaults.initWaterDensity};
+  std::atomic<double> initSteamDensity{kDefaults.initSteamDensity};
   std::atomic<int> lastError{kNoError};
 };
 

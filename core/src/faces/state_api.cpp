@@ -3,7 +3,7 @@
 #include <cmath>
 #include <string>
 
-#include "faces/fp_environment.hpp"
+#include "faces/guard.hpp"
 #include "solvers/fill.hpp"
 #include "solvers/solve.hpp"
 #include "velmora.h"
@@ -15,8 +15,17 @@ namespace {
 using namespace vlm;
 using namespace vlm::state;
 
-// The exports' defaults.
-constexpr vlm_settings kDefaults = {1, 1000, 0.0001, 800.0, 10.0, 1.0};
+// The caller's settings, field by field.
+Config fromCaller(const vlm_settings& s) {
+  Config c;
+  c.checkRange = s.check_range != 0;
+  c.maxIteration = s.max_iteration;
+  c.deltaPressure = s.delta_pressure;
+  c.initWaterDensity = s.init_water_density;
+  c.initSteamDensity = s.init_steam_density;
+  c.deltaTs = s.delta_ts;
+  return c;
+}
 
 // Every field but the transport ones, which are NaN where their equations do not apply.
 // x - x is 0 for a finite x and NaN for an infinite or NaN one, so one comparison tells.
@@ -26,30 +35,21 @@ bool finite(const vlm_state& s) {
   return sum == 0;
 }
 
-// Runs one solve with the caller's traps masked and the caller's environment restored
-// afterwards; a trap the caller had unmasked, an exception or a result that is not finite
-// gives code 1.
+// Runs one solve in the exports' guard with the caller's settings (or the defaults); *out
+// is written only on success.
 template <class Solve>
 int run(const vlm_settings* settings, vlm_state* out, const Solve& solve) {
   if (!out) return kOutOfRange;
-  const vlm_settings& s = settings ? *settings : kDefaults;
-  const Config config{s.check_range != 0,   s.max_iteration,      s.delta_pressure,
-                      s.init_water_density, s.init_steam_density, s.delta_ts};
-  vlm_state state{};
-  int code = kNoError;
-  {
-    vlm::frame::FpEnvironment environment;
-    try {
-      code = solve(config, state);
-    } catch (...) {
-      code = kFloatFault;
-    }
-    if (environment.callerWouldHaveTrapped()) code = kFloatFault;
-    // Still in the guard: comparing a denormal value raises the denormal-operand flag.
-    if (code == kNoError && !finite(state)) code = kFloatFault;
-  }
-  if (code == kNoError) *out = state;
-  return code;
+  const Config config = settings ? fromCaller(*settings) : Config{};
+  const Outcome<vlm_state> r = vlm::frame::guarded(
+      [&](const Config& c) {
+        Outcome<vlm_state> o{};
+        o.code = solve(c, o.value);
+        return o;
+      },
+      config, finite);
+  if (r.code == kNoError) *out = r.value;
+  return r.code;
 }
 
 }  // namespace
@@ -57,7 +57,14 @@ int run(const vlm_settings* settings, vlm_state* out, const Solve& solve) {
 extern "C" {
 
 VELMORA_API void vlm_default_settings(vlm_settings* out) {
-  if (out) *out = kDefaults;
+  if (!out) return;
+  const Config d{};
+  out->check_range = d.checkRange;
+  out->max_iteration = d.maxIteration;
+  out->delta_pressure = d.deltaPressure;
+  out->init_water_density = d.initWaterDensity;
+  out->init_steam_density = d.initSteamDensity;
+  out->delta_ts = d.deltaTs;
 }
 
 VELMORA_API int vlm_state_pt(double p, double T, const vlm_settings* cfg, vlm_state* out) {

@@ -17,7 +17,9 @@ enum ErrorCode : int {
   kUnknownRegion = VLM_ERROR_UNKNOWN_REGION,
 };
 
-// The settings one computation runs with.
+// The settings one computation runs with.  These member initialisers are the library's only
+// defaults: the process-wide settings, vlm_default_settings and the Python package's
+// Settings all start from Config{}.
 struct Config {
   int checkRange = 1;
   int maxIteration = 1000;
