@@ -6,7 +6,7 @@ cmake_policy(VERSION 3.20)
 #     VLM_METHOD(vlmPST, D_D, "t")
 # with the signature code of the export list (result, '_', one letter per parameter:
 # D double, I int, S text, V none) and the parameter names.
-#   -DMETHODS=methods.txt -DHEADER=vlmcore5.h -DIDL=out.idl -DTABLE=out.inc -DPLATFORM=win32|win64
+#   -DMETHODS=automation_methods.txt -DHEADER=vlmcore5.h -DIDL=out.idl -DTABLE=out.inc -DPLATFORM=win32|win64
 include(${CMAKE_CURRENT_LIST_DIR}/../cmake/header_exports.cmake)
 vlm_read_exports("${HEADER}" E)
 
@@ -19,7 +19,7 @@ set(idl_int long)
 set("idl_const char*" BSTR)
 
 set(seen)
-set(table "// Generated from methods.txt and vlmcore5.h: the automation methods in dispatch-identifier order.\n")
+set(table "// Generated from core/functions.table and vlmcore5.h: the automation methods in dispatch-identifier order.\n")
 set(funcs)
 set(id 0)
 foreach(name IN LISTS methods)
@@ -51,7 +51,7 @@ foreach(name IN LISTS methods)
   string(APPEND funcs "    [id(${id})] ${idl_${E_${name}_RESULT}} ${name}(${args});\n")
 endforeach()
 
-set(idl "// Generated from methods.txt and vlmcore5.h: the type library of the automation server.
+set(idl "// Generated from core/functions.table and vlmcore5.h: the type library of the automation server.
 import \"oaidl.idl\";
 
 [

@@ -25,7 +25,7 @@ namespace {
 using vlm::automation::kClassId;
 using vlm::automation::kInterfaceId;
 
-// Methods by dispatch identifier (their position in methods.txt).
+// Methods by dispatch identifier (the METHOD column of core/functions.table).
 constexpr DISPID kPST = 1;                        // double vlmPST(double t)
 constexpr DISPID kGETLASTERROR = 5;               // int vlmGETLASTERROR()
 constexpr DISPID kSETMAXITERATION = 9;            // int vlmSETMAXITERATION(int)

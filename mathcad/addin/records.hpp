@@ -8,7 +8,12 @@
 
 namespace vlmmcad {
 
-inline constexpr std::size_t kFunctionCount = 135;
+// One per line of the generated list.
+inline constexpr std::size_t kFunctionCount = 0
+#define VLM_RECORD(kind, name, parameters) +1
+#include "mathcad_records.inc"
+#undef VLM_RECORD
+    ;
 
 // Every worksheet function, in the order it is registered.
 extern const McadFunctionInfo kRecords[kFunctionCount];

@@ -13,7 +13,6 @@
 #include <tuple>
 #include <utility>
 
-#include "alias.hpp"
 #include "common.hpp"
 #include "evaluate.hpp"
 #include "faces/guard.hpp"
@@ -32,20 +31,23 @@ struct Entry {
   Any function;
   const char* parametersWithUnits;
   const char* result;
+  const char* alias;  // the package's name beside the export's own; "" for none
 };
 
 #define VLM_EXPORT(name, code, parameters) \
   {                                        \
 #name, #code, parameters, reinterpret_cast < Any>(&name),
-#define VLM_UNITS(parametersWithUnits, result) \
-  parametersWithUnits, result                  \
-  }                                            \
+#define VLM_UNITS(parametersWithUnits, result) parametersWithUnits, result,
+#define VLM_PYTHON(alias) \
+  alias                   \
+  }                       \
   ,
 const Entry kExports[] = {
 #include "vlmcore5_exports.inc"
 };
 #undef VLM_EXPORT
 #undef VLM_UNITS
+#undef VLM_PYTHON
 
 // The settings and status of the calls on this thread while it lives.
 class ContextScope {
@@ -188,18 +190,15 @@ std::set<std::string>& kept() {
 }
 const char* keep(std::string s) { return kept().insert(std::move(s)).first->c_str(); }
 
-// Settings and error-state exports have no place here: settings travel with each call.
-bool computing(std::string_view name) { return name.substr(0, 6) != "vlmGET" && name.substr(0, 6) != "vlmSET"; }
-
 }  // namespace
 
 void defineExports(py::module_& m) {
   py::list table;
   std::set<std::string> aliases;
   for (const Entry& e : kExports) {
-    if (!computing(e.name)) continue;
+    if (*e.alias == '\0') continue;  // not offered here: the settings and error-state exports
     const std::string_view signature = e.signature;
-    const std::string alias = aliasOf(e.name, e.parameters);
+    const std::string alias = e.alias;
     if (!aliases.insert(alias).second) throw std::logic_error("two exports share the alias " + alias);
     std::vector<const char*> names;
     for (std::string_view rest = e.parameters; !rest.empty();) {
