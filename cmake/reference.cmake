@@ -3,6 +3,7 @@ cmake_policy(VERSION 3.20)
 #   -DTABLE=functions.table [-DHEADER=vlmcore5.h -DHEADER_OUT=file] [-DDOCS_OUT=functions.md]
 #   [-DINC_OUT=vlmcore5_exports.inc] [-DCHECK_HEADER=vlmcore5.h -DCHECK_DOCS=functions.md]
 #   [-DMETHODS_OUT=automation_methods.txt] [-DRECORDS_OUT=mathcad_records.inc]
+#   [-DCOMPUTING_OUT=vlmcore5_computing.inc]
 # HEADER_OUT: the header with its generated section (between the BEGIN and END markers)
 # rewritten from the table.  DOCS_OUT: the reference page.  INC_OUT: the X-macro list for
 # programs that call exports by name,
@@ -12,7 +13,10 @@ cmake_policy(VERSION 3.20)
 # V none).  METHODS_OUT: the automation methods' export names, one a line in dispatch-identifier
 # order.  RECORDS_OUT: the Mathcad worksheet functions in registration order,
 #   VLM_RECORD(PROPERTY, vlmPST, "t")   VLM_RECORD(GETTER, vlmGETDELTATS, "")
-# (GETTER and SETTER for the settings family).  CHECK_*: fail unless the checked-in files
+# (GETTER and SETTER for the settings family).  COMPUTING_OUT: every computing export (all
+# but the settings family) with its C result type, parameters and arguments,
+#   VLM_COMPUTING(double, vlmV1PT, (double p, double t), (p, t))
+# from which the library defines the exports over its computations.  CHECK_*: fail unless the checked-in files
 # equal what the table gives.
 include(${CMAKE_CURRENT_LIST_DIR}/header_exports.cmake)
 
@@ -259,6 +263,18 @@ function(vlm_reference_inc out)
   set(${out} "${text}" PARENT_SCOPE)
 endfunction()
 
+function(vlm_reference_computing out)
+  set(text "// Generated from core/functions.table: the computing exports, in the header's order.\n")
+  foreach(name IN LISTS R_NAMES)
+    if(R_${name}_FAMILY STREQUAL "settings")
+      continue()
+    endif()
+    vlm_param_texts(${name})
+    string(APPEND text "VLM_COMPUTING(${R_${name}_TYPE}, ${name}, (${declared}), (${bare}))\n")
+  endforeach()
+  set(${out} "${text}" PARENT_SCOPE)
+endfunction()
+
 # The exports that have a value in `column` (METHOD or RECORD), in the order of that value,
 # which must run 1, 2, 3, ... without a gap or a repeat: the lists clients depend on.
 function(vlm_reference_ordered column out)
@@ -344,6 +360,10 @@ endif()
 if(INC_OUT)
   vlm_reference_inc(text)
   vlm_write_if_changed("${INC_OUT}" "${text}")
+endif()
+if(COMPUTING_OUT)
+  vlm_reference_computing(text)
+  vlm_write_if_changed("${COMPUTING_OUT}" "${text}")
 endif()
 if(METHODS_OUT)
   vlm_reference_methods(text)

@@ -1,8 +1,7 @@
 // Every computing export of vlmcore5 under its own name and its alias, driven by the
-// library's by-name table.  The module links its own copy of the exports, built with a
-// per-call context: each call or array loop sets the context on its thread, so the export
-// computes with the call's settings and leaves its status there, never in the library's
-// process-wide settings or last-error code.
+// library's by-name table.  The module runs each export's computation in the library's guard
+// with the call's settings as an argument, so a call reads and writes nothing process-wide:
+// not the library's settings, not its last-error code.
 #include "exports.hpp"
 
 #include <cmath>
@@ -15,8 +14,9 @@
 
 #include "common.hpp"
 #include "evaluate.hpp"
+#include "faces/caller_settings.hpp"
+#include "faces/computing.hpp"
 #include "faces/guard.hpp"
-#include "vlmcore5.h"
 
 namespace velmora {
 
@@ -28,7 +28,6 @@ struct Entry {
   const char* name;
   const char* signature;
   const char* parameters;
-  Any function;
   const char* parametersWithUnits;
   const char* result;
   const char* alias;  // the package's name beside the export's own; "" for none
@@ -36,7 +35,7 @@ struct Entry {
 
 #define VLM_EXPORT(name, code, parameters) \
   {                                        \
-#name, #code, parameters, reinterpret_cast < Any>(&name),
+#name, #code, parameters,
 #define VLM_UNITS(parametersWithUnits, result) parametersWithUnits, result,
 #define VLM_PYTHON(alias) \
   alias                   \
@@ -49,24 +48,23 @@ const Entry kExports[] = {
 #undef VLM_UNITS
 #undef VLM_PYTHON
 
-// The settings and status of the calls on this thread while it lives.
-class ContextScope {
- public:
-  explicit ContextScope(const vlm_settings& s)
-      : context_{{s.check_range != 0, s.max_iteration, s.delta_pressure, s.init_water_density, s.init_steam_density,
-                  s.delta_ts}},
-        previous_(vlm::frame::callContext) {
-    vlm::frame::callContext = &context_;
-  }
-  ~ContextScope() { vlm::frame::callContext = previous_; }
-  ContextScope(const ContextScope&) = delete;
-  ContextScope& operator=(const ContextScope&) = delete;
-  int code() const { return context_.code; }
-
- private:
-  vlm::frame::CallContext context_;
-  vlm::frame::CallContext* previous_;
+// The computation of every computing export, by the export's name.
+struct Computation {
+  std::string_view name;
+  Any function;
 };
+#define VLM_COMPUTING(R, name, params, args) {#name, reinterpret_cast<Any>(&vlm::computing::name)},
+const Computation kComputations[] = {
+#include "vlmcore5_computing.inc"
+};
+#undef VLM_COMPUTING
+
+Any computationOf(std::string_view name) {
+  for (const Computation& c : kComputations) {
+    if (c.name == name) return c.function;
+  }
+  throw std::logic_error("no computation for the export " + std::string(name));
+}
 
 template <class R, std::size_t N, class = std::make_index_sequence<N>>
 struct Pointer;
@@ -74,7 +72,7 @@ template <class R, std::size_t N, std::size_t... I>
 struct Pointer<R, N, std::index_sequence<I...>> {
   template <std::size_t>
   using Double = double;
-  using type = R (*)(Double<I>...);
+  using type = vlm::Outcome<R> (*)(const vlm::Config&, Double<I>...);
 };
 
 // The value of a failed element: NaN, or -1 for an integer result.
@@ -91,15 +89,16 @@ R failedValue() {
 template <class R, std::size_t N>
 struct ExportElement {
   typename Pointer<R, N>::type f;
-  const vlm_settings& settings;
+  vlm::Config config;
 
   struct Worker {
     const ExportElement& e;
-    ContextScope scope;
-    explicit Worker(const ExportElement& element) : e(element), scope(element.settings) {}
-    int operator()(const std::array<double, N>& x, R& out) {
-      out = std::apply(e.f, x);
-      return scope.code();
+    explicit Worker(const ExportElement& element) : e(element) {}
+    int operator()(const std::array<double, N>& x, R& out) const {
+      const auto r = vlm::frame::guarded(
+          [&](const vlm::Config& c) { return std::apply([&](auto... a) { return e.f(c, a...); }, x); }, e.config);
+      out = r.value;
+      return r.code;
     }
   };
   static void fail(R& out) { out = failedValue<R>(); }
@@ -109,7 +108,7 @@ template <class R, std::size_t N>
 py::object call(typename Pointer<R, N>::type f, const std::array<py::handle, N>& args, const py::object& settings,
                 const py::object& errors, bool codes, int workers) {
   const CallOptions o = parseOptions(errors, codes, workers);
-  const ExportElement<R, N> element{f, settingsOf(settings)};
+  const ExportElement<R, N> element{f, vlm::fromCaller(settingsOf(settings))};
   bool scalar = true;
   for (py::handle a : args) scalar = scalar && isNumber(a);
   if (scalar) {
@@ -146,7 +145,7 @@ py::object call(typename Pointer<R, N>::type f, const std::array<py::handle, N>&
 template <class R, std::size_t N>
 void define(py::module_& m, const char* name, const Entry& e, const std::array<const char*, N>& names,
             const char* doc) {
-  const auto f = reinterpret_cast<typename Pointer<R, N>::type>(e.function);
+  const auto f = reinterpret_cast<typename Pointer<R, N>::type>(computationOf(e.name));
   const auto options = std::make_tuple(py::kw_only(), py::arg("settings") = py::none(), py::arg("errors") = "raise",
                                        py::arg("codes") = false, py::arg("workers") = 1, doc);
   using O = const py::object&;

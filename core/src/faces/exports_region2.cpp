@@ -1,19 +1,17 @@
 // Region 2 exports: plain evaluation inside the guard, no range check.
 #include "equations/region2.hpp"
-#include "faces/guard.hpp"
-#include "vlmcore5.h"
+#include "faces/computing.hpp"
 
-using vlm::frame::equation;
 namespace r2 = vlm::region2;
 
-extern "C" {
+namespace vlm::computing {
 
-VLM_API double VLM_CALL vlmV2PT(double p, double t) { return equation<r2::v>(p, t); }
-VLM_API double VLM_CALL vlmU2PT(double p, double t) { return equation<r2::u>(p, t); }
-VLM_API double VLM_CALL vlmS2PT(double p, double t) { return equation<r2::s>(p, t); }
-VLM_API double VLM_CALL vlmH2PT(double p, double t) { return equation<r2::h>(p, t); }
-VLM_API double VLM_CALL vlmCP2PT(double p, double t) { return equation<r2::cp>(p, t); }
-VLM_API double VLM_CALL vlmCV2PT(double p, double t) { return equation<r2::cv>(p, t); }
-VLM_API double VLM_CALL vlmW2PT(double p, double t) { return equation<r2::w>(p, t); }
+Result vlmV2PT(const Config& c, double p, double t) { return equation<r2::v>(c, p, t); }
+Result vlmU2PT(const Config& c, double p, double t) { return equation<r2::u>(c, p, t); }
+Result vlmS2PT(const Config& c, double p, double t) { return equation<r2::s>(c, p, t); }
+Result vlmH2PT(const Config& c, double p, double t) { return equation<r2::h>(c, p, t); }
+Result vlmCP2PT(const Config& c, double p, double t) { return equation<r2::cp>(c, p, t); }
+Result vlmCV2PT(const Config& c, double p, double t) { return equation<r2::cv>(c, p, t); }
+Result vlmW2PT(const Config& c, double p, double t) { return equation<r2::w>(c, p, t); }
 
-}  // extern "C"
+}  // namespace vlm::computing

@@ -1,17 +1,14 @@
 // Region 3 exports: the (r, t) equations inside the guard, the density solver and the
 // (p, t) functions built on it.  No range checks anywhere in this family.
 #include "equations/region3.hpp"
-#include "faces/guard.hpp"
+#include "faces/computing.hpp"
 #include "properties/single_phase.hpp"
-#include "vlmcore5.h"
 
 namespace {
 
 using vlm::Caloric;
 using vlm::Config;
 using vlm::Result;
-using vlm::frame::compute;
-using vlm::frame::equation;
 namespace r3 = vlm::region3;
 namespace props = vlm::props;
 
@@ -26,25 +23,25 @@ Result solve(const Config& c, double p, double t) { return props::region3Density
 
 }  // namespace
 
-extern "C" {
+namespace vlm::computing {
 
-VLM_API double VLM_CALL vlmP3RT(double r, double t) { return equation<r3::p>(r, t); }
-VLM_API double VLM_CALL vlmU3RT(double r, double t) { return equation<r3::u>(r, t); }
-VLM_API double VLM_CALL vlmS3RT(double r, double t) { return equation<r3::s>(r, t); }
-VLM_API double VLM_CALL vlmH3RT(double r, double t) { return equation<r3::h>(r, t); }
-VLM_API double VLM_CALL vlmCP3RT(double r, double t) { return equation<r3::cp>(r, t); }
-VLM_API double VLM_CALL vlmCV3RT(double r, double t) { return equation<r3::cv>(r, t); }
-VLM_API double VLM_CALL vlmW3RT(double r, double t) { return equation<r3::w>(r, t); }
+Result vlmP3RT(const Config& c, double r, double t) { return equation<r3::p>(c, r, t); }
+Result vlmU3RT(const Config& c, double r, double t) { return equation<r3::u>(c, r, t); }
+Result vlmS3RT(const Config& c, double r, double t) { return equation<r3::s>(c, r, t); }
+Result vlmH3RT(const Config& c, double r, double t) { return equation<r3::h>(c, r, t); }
+Result vlmCP3RT(const Config& c, double r, double t) { return equation<r3::cp>(c, r, t); }
+Result vlmCV3RT(const Config& c, double r, double t) { return equation<r3::cv>(c, r, t); }
+Result vlmW3RT(const Config& c, double r, double t) { return equation<r3::w>(c, r, t); }
 
-VLM_API double VLM_CALL vlmR3PTR0(double p, double t, double r0) { return compute<solveFrom>(p, t, r0); }
-VLM_API double VLM_CALL vlmR3PT(double p, double t) { return compute<solve>(p, t); }
+Result vlmR3PTR0(const Config& c, double p, double t, double r0) { return compute<solveFrom>(c, p, t, r0); }
+Result vlmR3PT(const Config& c, double p, double t) { return compute<solve>(c, p, t); }
 
-VLM_API double VLM_CALL vlmV3PT(double p, double t) { return compute<atSolvedDensity<Caloric::V>>(p, t); }
-VLM_API double VLM_CALL vlmU3PT(double p, double t) { return compute<atSolvedDensity<Caloric::U>>(p, t); }
-VLM_API double VLM_CALL vlmS3PT(double p, double t) { return compute<atSolvedDensity<Caloric::S>>(p, t); }
-VLM_API double VLM_CALL vlmH3PT(double p, double t) { return compute<atSolvedDensity<Caloric::H>>(p, t); }
-VLM_API double VLM_CALL vlmCP3PT(double p, double t) { return compute<atSolvedDensity<Caloric::CP>>(p, t); }
-VLM_API double VLM_CALL vlmCV3PT(double p, double t) { return compute<atSolvedDensity<Caloric::CV>>(p, t); }
-VLM_API double VLM_CALL vlmW3PT(double p, double t) { return compute<atSolvedDensity<Caloric::W>>(p, t); }
+Result vlmV3PT(const Config& c, double p, double t) { return compute<atSolvedDensity<Caloric::V>>(c, p, t); }
+Result vlmU3PT(const Config& c, double p, double t) { return compute<atSolvedDensity<Caloric::U>>(c, p, t); }
+Result vlmS3PT(const Config& c, double p, double t) { return compute<atSolvedDensity<Caloric::S>>(c, p, t); }
+Result vlmH3PT(const Config& c, double p, double t) { return compute<atSolvedDensity<Caloric::H>>(c, p, t); }
+Result vlmCP3PT(const Config& c, double p, double t) { return compute<atSolvedDensity<Caloric::CP>>(c, p, t); }
+Result vlmCV3PT(const Config& c, double p, double t) { return compute<atSolvedDensity<Caloric::CV>>(c, p, t); }
+Result vlmW3PT(const Config& c, double p, double t) { return compute<atSolvedDensity<Caloric::W>>(c, p, t); }
 
-}  // extern "C"
+}  // namespace vlm::computing

@@ -1,19 +1,17 @@
 // Region 5 exports: plain evaluation inside the guard, no range check.
 #include "equations/region5.hpp"
-#include "faces/guard.hpp"
-#include "vlmcore5.h"
+#include "faces/computing.hpp"
 
-using vlm::frame::equation;
 namespace r5 = vlm::region5;
 
-extern "C" {
+namespace vlm::computing {
 
-VLM_API double VLM_CALL vlmV5PT(double p, double t) { return equation<r5::v>(p, t); }
-VLM_API double VLM_CALL vlmU5PT(double p, double t) { return equation<r5::u>(p, t); }
-VLM_API double VLM_CALL vlmS5PT(double p, double t) { return equation<r5::s>(p, t); }
-VLM_API double VLM_CALL vlmH5PT(double p, double t) { return equation<r5::h>(p, t); }
-VLM_API double VLM_CALL vlmCP5PT(double p, double t) { return equation<r5::cp>(p, t); }
-VLM_API double VLM_CALL vlmCV5PT(double p, double t) { return equation<r5::cv>(p, t); }
-VLM_API double VLM_CALL vlmW5PT(double p, double t) { return equation<r5::w>(p, t); }
+Result vlmV5PT(const Config& c, double p, double t) { return equation<r5::v>(c, p, t); }
+Result vlmU5PT(const Config& c, double p, double t) { return equation<r5::u>(c, p, t); }
+Result vlmS5PT(const Config& c, double p, double t) { return equation<r5::s>(c, p, t); }
+Result vlmH5PT(const Config& c, double p, double t) { return equation<r5::h>(c, p, t); }
+Result vlmCP5PT(const Config& c, double p, double t) { return equation<r5::cp>(c, p, t); }
+Result vlmCV5PT(const Config& c, double p, double t) { return equation<r5::cv>(c, p, t); }
+Result vlmW5PT(const Config& c, double p, double t) { return equation<r5::w>(c, p, t); }
 
-}  // extern "C"
+}  // namespace vlm::computing

@@ -1,13 +1,11 @@
 // Region of a (p, t) point, and the general single-phase properties that dispatch on it.
-#include "faces/guard.hpp"
+#include "faces/computing.hpp"
 #include "properties/single_phase.hpp"
-#include "vlmcore5.h"
 
 namespace {
 
 using vlm::Caloric;
 using vlm::Config;
-using vlm::frame::compute;
 
 template <Caloric q>
 vlm::Result general(const Config& c, double p, double t) {
@@ -16,17 +14,19 @@ vlm::Result general(const Config& c, double p, double t) {
 
 }  // namespace
 
-extern "C" {
+namespace vlm::computing {
 
-VLM_API int VLM_CALL vlmWATERSTATEAREA(double p, double t) { return compute<vlm::props::regionWithBand>(p, t); }
-VLM_API int VLM_CALL vlmWATERSTATEAREA2(double p, double t) { return compute<vlm::props::region>(p, t); }
+Outcome<int> vlmWATERSTATEAREA(const Config& c, double p, double t) {
+  return compute<vlm::props::regionWithBand>(c, p, t);
+}
+Outcome<int> vlmWATERSTATEAREA2(const Config& c, double p, double t) { return compute<vlm::props::region>(c, p, t); }
 
-VLM_API double VLM_CALL vlmVPT(double p, double t) { return compute<general<Caloric::V>>(p, t); }
-VLM_API double VLM_CALL vlmUPT(double p, double t) { return compute<general<Caloric::U>>(p, t); }
-VLM_API double VLM_CALL vlmSPT(double p, double t) { return compute<general<Caloric::S>>(p, t); }
-VLM_API double VLM_CALL vlmHPT(double p, double t) { return compute<general<Caloric::H>>(p, t); }
-VLM_API double VLM_CALL vlmCPPT(double p, double t) { return compute<general<Caloric::CP>>(p, t); }
-VLM_API double VLM_CALL vlmCVPT(double p, double t) { return compute<general<Caloric::CV>>(p, t); }
-VLM_API double VLM_CALL vlmWPT(double p, double t) { return compute<general<Caloric::W>>(p, t); }
+Result vlmVPT(const Config& c, double p, double t) { return compute<general<Caloric::V>>(c, p, t); }
+Result vlmUPT(const Config& c, double p, double t) { return compute<general<Caloric::U>>(c, p, t); }
+Result vlmSPT(const Config& c, double p, double t) { return compute<general<Caloric::S>>(c, p, t); }
+Result vlmHPT(const Config& c, double p, double t) { return compute<general<Caloric::H>>(c, p, t); }
+Result vlmCPPT(const Config& c, double p, double t) { return compute<general<Caloric::CP>>(c, p, t); }
+Result vlmCVPT(const Config& c, double p, double t) { return compute<general<Caloric::CV>>(c, p, t); }
+Result vlmWPT(const Config& c, double p, double t) { return compute<general<Caloric::W>>(c, p, t); }
 
-}  // extern "C"
+}  // namespace vlm::computing

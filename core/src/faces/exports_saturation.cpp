@@ -1,16 +1,14 @@
 // Saturation line and B23 line exports: range-checked evaluation inside the guard.
-#include "faces/guard.hpp"
+#include "faces/computing.hpp"
 #include "properties/boundaries.hpp"
-#include "vlmcore5.h"
 
-using vlm::frame::compute;
 namespace props = vlm::props;
 
-extern "C" {
+namespace vlm::computing {
 
-VLM_API double VLM_CALL vlmPST(double t) { return compute<props::saturationPressure>(t); }
-VLM_API double VLM_CALL vlmTSP(double p) { return compute<props::saturationTemperature>(p); }
-VLM_API double VLM_CALL vlmT23P(double p) { return compute<props::b23Temperature>(p); }
-VLM_API double VLM_CALL vlmP23T(double t) { return compute<props::b23Pressure>(t); }
+Result vlmPST(const Config& c, double t) { return compute<props::saturationPressure>(c, t); }
+Result vlmTSP(const Config& c, double p) { return compute<props::saturationTemperature>(c, p); }
+Result vlmT23P(const Config& c, double p) { return compute<props::b23Temperature>(c, p); }
+Result vlmP23T(const Config& c, double t) { return compute<props::b23Pressure>(c, t); }
 
-}  // extern "C"
+}  // namespace vlm::computing

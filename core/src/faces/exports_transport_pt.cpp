@@ -1,18 +1,16 @@
 // Transport properties and derived quantities from (p, t): the density comes from the
 // general specific volume, so region choice and its range step apply too.
-#include "faces/guard.hpp"
+#include "faces/computing.hpp"
 #include "properties/transport.hpp"
-#include "vlmcore5.h"
 
-using vlm::frame::compute;
 namespace props = vlm::props;
 
-extern "C" {
+namespace vlm::computing {
 
-VLM_API double VLM_CALL vlmTHERMCONDPT(double p, double t) { return compute<props::conductivityPT>(p, t); }
-VLM_API double VLM_CALL vlmDYNVISPT(double p, double t) { return compute<props::viscosityPT>(p, t); }
-VLM_API double VLM_CALL vlmPRANDTLEPT(double p, double t) { return compute<props::prandtlPT>(p, t); }
-VLM_API double VLM_CALL vlmKINVISPT(double p, double t) { return compute<props::kinematicViscosityPT>(p, t); }
-VLM_API double VLM_CALL vlmKPT(double p, double t) { return compute<props::isentropicExponentPT>(p, t); }
+Result vlmTHERMCONDPT(const Config& c, double p, double t) { return compute<props::conductivityPT>(c, p, t); }
+Result vlmDYNVISPT(const Config& c, double p, double t) { return compute<props::viscosityPT>(c, p, t); }
+Result vlmPRANDTLEPT(const Config& c, double p, double t) { return compute<props::prandtlPT>(c, p, t); }
+Result vlmKINVISPT(const Config& c, double p, double t) { return compute<props::kinematicViscosityPT>(c, p, t); }
+Result vlmKPT(const Config& c, double p, double t) { return compute<props::isentropicExponentPT>(c, p, t); }
 
-}  // extern "C"
+}  // namespace vlm::computing

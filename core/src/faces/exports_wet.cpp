@@ -1,85 +1,70 @@
 // Wet steam: properties from the saturation temperature and the dryness fraction x (every
 // property mixed linearly in x), from (p, t, x) where x counts only on the saturation
 // line, and the dryness fraction from the temperature and a property value.
-#include "faces/guard.hpp"
+#include "faces/computing.hpp"
 #include "properties/saturated.hpp"
-#include "vlmcore5.h"
 
 namespace {
 
 using vlm::Config;
 using vlm::Result;
-using vlm::frame::compute;
 using Q = vlm::props::Quantity;
 namespace props = vlm::props;
 
 template <Q q>
-Result wet(const Config& c, double t, double x) {
+Result stx(const Config& c, double t, double x) {
   return props::wet(c, q, t, x);
 }
 template <Q q>
-Result wetOrSingle(const Config& c, double p, double t, double x) {
+Result ptx(const Config& c, double p, double t, double x) {
   return props::wetOrSingle(c, q, p, t, x);
 }
 template <Q q>
-Result dryness(const Config& c, double t, double value) {
+Result xst(const Config& c, double t, double value) {
   return props::dryness(c, q, t, value);
-}
-
-template <Q q>
-double stx(double t, double x) {
-  return compute<wet<q>>(t, x);
-}
-template <Q q>
-double ptx(double p, double t, double x) {
-  return compute<wetOrSingle<q>>(p, t, x);
-}
-template <Q q>
-double xst(double t, double value) {
-  return compute<dryness<q>>(t, value);
 }
 
 }  // namespace
 
-extern "C" {
+namespace vlm::computing {
 
-VLM_API double VLM_CALL vlmVSTX(double t, double x) { return stx<Q::V>(t, x); }
-VLM_API double VLM_CALL vlmUSTX(double t, double x) { return stx<Q::U>(t, x); }
-VLM_API double VLM_CALL vlmSSTX(double t, double x) { return stx<Q::S>(t, x); }
-VLM_API double VLM_CALL vlmHSTX(double t, double x) { return stx<Q::H>(t, x); }
-VLM_API double VLM_CALL vlmCPSTX(double t, double x) { return stx<Q::CP>(t, x); }
-VLM_API double VLM_CALL vlmCVSTX(double t, double x) { return stx<Q::CV>(t, x); }
-VLM_API double VLM_CALL vlmWSTX(double t, double x) { return stx<Q::W>(t, x); }
-VLM_API double VLM_CALL vlmKSTX(double t, double x) { return stx<Q::Isentropic>(t, x); }
-VLM_API double VLM_CALL vlmTHERMCONDSTX(double t, double x) { return stx<Q::Conductivity>(t, x); }
-VLM_API double VLM_CALL vlmDYNVISSTX(double t, double x) { return stx<Q::Viscosity>(t, x); }
-VLM_API double VLM_CALL vlmKINVISSTX(double t, double x) { return stx<Q::KinematicViscosity>(t, x); }
-VLM_API double VLM_CALL vlmPRANDTLESTX(double t, double x) { return stx<Q::Prandtl>(t, x); }
+Result vlmVSTX(const Config& c, double t, double x) { return stx<Q::V>(c, t, x); }
+Result vlmUSTX(const Config& c, double t, double x) { return stx<Q::U>(c, t, x); }
+Result vlmSSTX(const Config& c, double t, double x) { return stx<Q::S>(c, t, x); }
+Result vlmHSTX(const Config& c, double t, double x) { return stx<Q::H>(c, t, x); }
+Result vlmCPSTX(const Config& c, double t, double x) { return stx<Q::CP>(c, t, x); }
+Result vlmCVSTX(const Config& c, double t, double x) { return stx<Q::CV>(c, t, x); }
+Result vlmWSTX(const Config& c, double t, double x) { return stx<Q::W>(c, t, x); }
+Result vlmKSTX(const Config& c, double t, double x) { return stx<Q::Isentropic>(c, t, x); }
+Result vlmTHERMCONDSTX(const Config& c, double t, double x) { return stx<Q::Conductivity>(c, t, x); }
+Result vlmDYNVISSTX(const Config& c, double t, double x) { return stx<Q::Viscosity>(c, t, x); }
+Result vlmKINVISSTX(const Config& c, double t, double x) { return stx<Q::KinematicViscosity>(c, t, x); }
+Result vlmPRANDTLESTX(const Config& c, double t, double x) { return stx<Q::Prandtl>(c, t, x); }
 
-VLM_API double VLM_CALL vlmVPTX(double p, double t, double x) { return ptx<Q::V>(p, t, x); }
-VLM_API double VLM_CALL vlmUPTX(double p, double t, double x) { return ptx<Q::U>(p, t, x); }
-VLM_API double VLM_CALL vlmSPTX(double p, double t, double x) { return ptx<Q::S>(p, t, x); }
-VLM_API double VLM_CALL vlmHPTX(double p, double t, double x) { return ptx<Q::H>(p, t, x); }
-VLM_API double VLM_CALL vlmCPPTX(double p, double t, double x) { return ptx<Q::CP>(p, t, x); }
-VLM_API double VLM_CALL vlmCVPTX(double p, double t, double x) { return ptx<Q::CV>(p, t, x); }
-VLM_API double VLM_CALL vlmWPTX(double p, double t, double x) { return ptx<Q::W>(p, t, x); }
-VLM_API double VLM_CALL vlmKPTX(double p, double t, double x) { return ptx<Q::Isentropic>(p, t, x); }
-VLM_API double VLM_CALL vlmTHERMCONDPTX(double p, double t, double x) { return ptx<Q::Conductivity>(p, t, x); }
-VLM_API double VLM_CALL vlmDYNVISPTX(double p, double t, double x) { return ptx<Q::Viscosity>(p, t, x); }
-VLM_API double VLM_CALL vlmKINVISPTX(double p, double t, double x) { return ptx<Q::KinematicViscosity>(p, t, x); }
-VLM_API double VLM_CALL vlmPRANDTLEPTX(double p, double t, double x) { return ptx<Q::Prandtl>(p, t, x); }
+Result vlmVPTX(const Config& c, double p, double t, double x) { return ptx<Q::V>(c, p, t, x); }
+Result vlmUPTX(const Config& c, double p, double t, double x) { return ptx<Q::U>(c, p, t, x); }
+Result vlmSPTX(const Config& c, double p, double t, double x) { return ptx<Q::S>(c, p, t, x); }
+Result vlmHPTX(const Config& c, double p, double t, double x) { return ptx<Q::H>(c, p, t, x); }
+Result vlmCPPTX(const Config& c, double p, double t, double x) { return ptx<Q::CP>(c, p, t, x); }
+Result vlmCVPTX(const Config& c, double p, double t, double x) { return ptx<Q::CV>(c, p, t, x); }
+Result vlmWPTX(const Config& c, double p, double t, double x) { return ptx<Q::W>(c, p, t, x); }
+Result vlmKPTX(const Config& c, double p, double t, double x) { return ptx<Q::Isentropic>(c, p, t, x); }
+Result vlmTHERMCONDPTX(const Config& c, double p, double t, double x) { return ptx<Q::Conductivity>(c, p, t, x); }
+Result vlmDYNVISPTX(const Config& c, double p, double t, double x) { return ptx<Q::Viscosity>(c, p, t, x); }
+Result vlmKINVISPTX(const Config& c, double p, double t, double x) { return ptx<Q::KinematicViscosity>(c, p, t, x); }
+Result vlmPRANDTLEPTX(const Config& c, double p, double t, double x) { return ptx<Q::Prandtl>(c, p, t, x); }
 
-VLM_API double VLM_CALL vlmXSTV(double t, double v) { return xst<Q::V>(t, v); }
-VLM_API double VLM_CALL vlmXSTU(double t, double u) { return xst<Q::U>(t, u); }
-VLM_API double VLM_CALL vlmXSTS(double t, double s) { return xst<Q::S>(t, s); }
-VLM_API double VLM_CALL vlmXSTH(double t, double h) { return xst<Q::H>(t, h); }
-VLM_API double VLM_CALL vlmXSTCP(double t, double cp) { return xst<Q::CP>(t, cp); }
-VLM_API double VLM_CALL vlmXSTCV(double t, double cv) { return xst<Q::CV>(t, cv); }
-VLM_API double VLM_CALL vlmXSTW(double t, double w) { return xst<Q::W>(t, w); }
-VLM_API double VLM_CALL vlmXSTK(double t, double k) { return xst<Q::Isentropic>(t, k); }
-VLM_API double VLM_CALL vlmXSTTHERMCOND(double t, double tc) { return xst<Q::Conductivity>(t, tc); }
-VLM_API double VLM_CALL vlmXSTDYNVIS(double t, double dv) { return xst<Q::Viscosity>(t, dv); }
-VLM_API double VLM_CALL vlmXSTKINVIS(double t, double kv) { return xst<Q::KinematicViscosity>(t, kv); }
-VLM_API double VLM_CALL vlmXSTPRANDTLE(double t, double pr) { return xst<Q::Prandtl>(t, pr); }
+Result vlmXSTV(const Config& c, double t, double v) { return xst<Q::V>(c, t, v); }
+Result vlmXSTU(const Config& c, double t, double u) { return xst<Q::U>(c, t, u); }
+Result vlmXSTS(const Config& c, double t, double s) { return xst<Q::S>(c, t, s); }
+Result vlmXSTH(const Config& c, double t, double h) { return xst<Q::H>(c, t, h); }
+Result vlmXSTCP(const Config& c, double t, double cp) { return xst<Q::CP>(c, t, cp); }
+Result vlmXSTCV(const Config& c, double t, double cv) { return xst<Q::CV>(c, t, cv); }
+Result vlmXSTW(const Config& c, double t, double w) { return xst<Q::W>(c, t, w); }
+Result vlmXSTK(const Config& c, double t, double k) { return xst<Q::Isentropic>(c, t, k); }
+Result vlmXSTTHERMCOND(const Config& c, double t, double tc) { return xst<Q::Conductivity>(c, t, tc); }
+Result vlmXSTDYNVIS(const Config& c, double t, double dv) { return xst<Q::Viscosity>(c, t, dv); }
+Result vlmXSTKINVIS(const Config& c, double t, double kv) { return xst<Q::KinematicViscosity>(c, t, kv); }
+Result vlmXSTPRANDTLE(const Config& c, double t, double pr) { return xst<Q::Prandtl>(c, t, pr); }
 
-}  // extern "C"
+}  // namespace vlm::computing

@@ -63,45 +63,13 @@ auto guarded(const F& f, const Config& c) -> decltype(f(c)) {
   return guarded(f, c, [](auto value) { return finiteValue(value); });
 }
 
-#if defined(VLM_PER_CALL_CONTEXT)
-// A build of the exports for bindings that call them from many threads with settings of
-// their own (the Python module compiles its own copy this way): while a context is set
-// on a thread, the exports there compute with its settings and leave their status in it,
-// and neither read nor write anything process-wide.
-struct CallContext {
-  Config config;
-  int code = kNoError;
-};
-inline thread_local CallContext* callContext = nullptr;
-#endif
-
 // An export: the computation in the guard with the current settings, its status published.
 template <class F>
 auto run(const F& f) {
-#if defined(VLM_PER_CALL_CONTEXT)
-  if (CallContext* context = callContext) {
-    const auto r = guarded(f, context->config);
-    context->code = r.code;
-    using T = decltype(r.value);
-    return r.failed() ? T(-1) : r.value;
-  }
-#endif
   const auto r = guarded(f, currentSettings());
   setLastError(r.code);
   using T = decltype(r.value);
   return r.failed() ? T(-1) : r.value;
-}
-
-// An export over a function of the properties layer: f(settings, args...).
-template <auto f, class... Args>
-auto compute(Args... args) {
-  return run([&](const Config& c) { return f(c, args...); });
-}
-
-// An export over a bare equation with no range: its value, or code 1 where not finite.
-template <auto f, class... Args>
-double equation(Args... args) {
-  return run([&](const Config&) { return finite(f(args...)); });
 }
 
 }  // namespace vlm::frame

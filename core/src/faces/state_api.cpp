@@ -3,6 +3,7 @@
 #include <cmath>
 #include <string>
 
+#include "faces/caller_settings.hpp"
 #include "faces/guard.hpp"
 #include "solvers/fill.hpp"
 #include "solvers/solve.hpp"
@@ -14,18 +15,6 @@ namespace {
 
 using namespace vlm;
 using namespace vlm::state;
-
-// The caller's settings, field by field.
-Config fromCaller(const vlm_settings& s) {
-  Config c;
-  c.checkRange = s.check_range != 0;
-  c.maxIteration = s.max_iteration;
-  c.deltaPressure = s.delta_pressure;
-  c.initWaterDensity = s.init_water_density;
-  c.initSteamDensity = s.init_steam_density;
-  c.deltaTs = s.delta_ts;
-  return c;
-}
 
 // Every field but the transport ones, which are NaN where their equations do not apply.
 // x - x is 0 for a finite x and NaN for an infinite or NaN one, so one comparison tells.
