@@ -14,8 +14,10 @@ cmake_policy(VERSION 3.20)
 # order.  RECORDS_OUT: the Mathcad worksheet functions in registration order,
 #   VLM_RECORD(PROPERTY, vlmPST, "t")   VLM_RECORD(GETTER, vlmGETDELTATS, "")
 # (GETTER and SETTER for the settings family).  COMPUTING_OUT: every computing export (all
-# but the settings family) with its C result type, parameters and arguments,
+# but the settings family) with its C result type, parameters and arguments, and the region
+# rule of those that have one,
 #   VLM_COMPUTING(double, vlmV1PT, (double p, double t), (p, t))
+#   VLM_COMPUTING_BY_RULE(double, vlmHPT, (double p, double t), (p, t), Area2)
 # from which the library defines the exports over its computations.  CHECK_*: fail unless the checked-in files
 # equal what the table gives.
 include(${CMAKE_CURRENT_LIST_DIR}/header_exports.cmake)
@@ -24,7 +26,7 @@ set(begin_marker "/* BEGIN of the declarations generated from core/functions.tab
 set(end_marker "/* END of the generated declarations. */")
 
 # Reads the table into R_FAMILIES, R_F_<key>_{TITLE,RANGE,CODES,NAMES}, R_NAMES and, per export,
-# R_<name>_{FAMILY,TYPE,PARAMS,RESULT,UNIT,RANGE,CODES,METHOD,RECORD,PYTHON}; PARAMS is a list
+# R_<name>_{FAMILY,TYPE,PARAMS,RESULT,UNIT,RANGE,CODES,METHOD,RECORD,PYTHON,RULE}; PARAMS is a list
 # of "type name (unit)".
 function(vlm_read_reference table)
   file(STRINGS "${table}" lines ENCODING UTF-8)
@@ -51,8 +53,8 @@ function(vlm_read_reference table)
       set(R_F_${key}_CODES "${codes}" PARENT_SCOPE)
       continue()
     endif()
-    if(NOT count EQUAL 11)
-      message(FATAL_ERROR "${table}: 11 columns expected: ${line}")
+    if(NOT count EQUAL 12)
+      message(FATAL_ERROR "${table}: 12 columns expected: ${line}")
     endif()
     list(GET fields 1 name)
     list(GET fields 2 type)
@@ -64,6 +66,10 @@ function(vlm_read_reference table)
     list(GET fields 8 method)
     list(GET fields 9 record)
     list(GET fields 10 python)
+    list(GET fields 11 rule)
+    if(NOT rule MATCHES "^(|AREA|AREA2)$")
+      message(FATAL_ERROR "${table}: ${name} has the unknown region rule '${rule}'")
+    endif()
     if(NOT kind IN_LIST families)
       message(FATAL_ERROR "${table}: ${name} belongs to an unknown family ${kind}")
     endif()
@@ -84,6 +90,7 @@ function(vlm_read_reference table)
     set(R_${name}_METHOD "${method}" PARENT_SCOPE)
     set(R_${name}_RECORD "${record}" PARENT_SCOPE)
     set(R_${name}_PYTHON "${python}" PARENT_SCOPE)
+    set(R_${name}_RULE "${rule}" PARENT_SCOPE)
   endforeach()
   foreach(key IN LISTS families)
     set(R_F_${key}_NAMES "${family_${key}}" PARENT_SCOPE)
@@ -270,7 +277,13 @@ function(vlm_reference_computing out)
       continue()
     endif()
     vlm_param_texts(${name})
-    string(APPEND text "VLM_COMPUTING(${R_${name}_TYPE}, ${name}, (${declared}), (${bare}))\n")
+    if(R_${name}_RULE STREQUAL "AREA")
+      string(APPEND text "VLM_COMPUTING_BY_RULE(${R_${name}_TYPE}, ${name}, (${declared}), (${bare}), Area)\n")
+    elseif(R_${name}_RULE STREQUAL "AREA2")
+      string(APPEND text "VLM_COMPUTING_BY_RULE(${R_${name}_TYPE}, ${name}, (${declared}), (${bare}), Area2)\n")
+    else()
+      string(APPEND text "VLM_COMPUTING(${R_${name}_TYPE}, ${name}, (${declared}), (${bare}))\n")
+    endif()
   endforeach()
   set(${out} "${text}" PARENT_SCOPE)
 endfunction()

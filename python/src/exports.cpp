@@ -53,11 +53,13 @@ struct Computation {
   std::string_view name;
   Any function;
 };
-#define VLM_COMPUTING(R, name, params, args) {#name, reinterpret_cast<Any>(&vlm::computing::name)},
+#define VLM_COMPUTING(R, name, params, args) {#name, reinterpret_cast<Any>(&vlm::entry::name)},
+#define VLM_COMPUTING_BY_RULE(R, name, params, args, rule) VLM_COMPUTING(R, name, params, args)
 const Computation kComputations[] = {
 #include "vlmcore5_computing.inc"
 };
 #undef VLM_COMPUTING
+#undef VLM_COMPUTING_BY_RULE
 
 Any computationOf(std::string_view name) {
   for (const Computation& c : kComputations) {

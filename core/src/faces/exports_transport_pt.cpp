@@ -4,13 +4,24 @@
 #include "properties/transport.hpp"
 
 namespace props = vlm::props;
+using props::RegionRule;
 
 namespace vlm::computing {
 
-Result vlmTHERMCONDPT(const Config& c, double p, double t) { return compute<props::conductivityPT>(c, p, t); }
-Result vlmDYNVISPT(const Config& c, double p, double t) { return compute<props::viscosityPT>(c, p, t); }
-Result vlmPRANDTLEPT(const Config& c, double p, double t) { return compute<props::prandtlPT>(c, p, t); }
-Result vlmKINVISPT(const Config& c, double p, double t) { return compute<props::kinematicViscosityPT>(c, p, t); }
-Result vlmKPT(const Config& c, double p, double t) { return compute<props::isentropicExponentPT>(c, p, t); }
+Result vlmTHERMCONDPT(const Config& c, RegionRule rule, double p, double t) {
+  return compute<props::conductivityPT>(c, rule, p, t);
+}
+Result vlmDYNVISPT(const Config& c, RegionRule rule, double p, double t) {
+  return compute<props::viscosityPT>(c, rule, p, t);
+}
+Result vlmPRANDTLEPT(const Config& c, RegionRule rule, double p, double t) {
+  return compute<props::prandtlPT>(c, rule, p, t);
+}
+Result vlmKINVISPT(const Config& c, RegionRule rule, double p, double t) {
+  return compute<props::kinematicViscosityPT>(c, rule, p, t);
+}
+Result vlmKPT(const Config& c, RegionRule rule, double p, double t) {
+  return compute<props::isentropicExponentPT>(c, rule, p, t);
+}
 
 }  // namespace vlm::computing

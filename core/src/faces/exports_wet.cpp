@@ -10,14 +10,15 @@ using vlm::Config;
 using vlm::Result;
 using Q = vlm::props::Quantity;
 namespace props = vlm::props;
+using props::RegionRule;
 
 template <Q q>
 Result stx(const Config& c, double t, double x) {
   return props::wet(c, q, t, x);
 }
 template <Q q>
-Result ptx(const Config& c, double p, double t, double x) {
-  return props::wetOrSingle(c, q, p, t, x);
+Result ptx(const Config& c, RegionRule rule, double p, double t, double x) {
+  return props::wetOrSingle(c, rule, q, p, t, x);
 }
 template <Q q>
 Result xst(const Config& c, double t, double value) {
@@ -41,18 +42,28 @@ Result vlmDYNVISSTX(const Config& c, double t, double x) { return stx<Q::Viscosi
 Result vlmKINVISSTX(const Config& c, double t, double x) { return stx<Q::KinematicViscosity>(c, t, x); }
 Result vlmPRANDTLESTX(const Config& c, double t, double x) { return stx<Q::Prandtl>(c, t, x); }
 
-Result vlmVPTX(const Config& c, double p, double t, double x) { return ptx<Q::V>(c, p, t, x); }
-Result vlmUPTX(const Config& c, double p, double t, double x) { return ptx<Q::U>(c, p, t, x); }
-Result vlmSPTX(const Config& c, double p, double t, double x) { return ptx<Q::S>(c, p, t, x); }
-Result vlmHPTX(const Config& c, double p, double t, double x) { return ptx<Q::H>(c, p, t, x); }
-Result vlmCPPTX(const Config& c, double p, double t, double x) { return ptx<Q::CP>(c, p, t, x); }
-Result vlmCVPTX(const Config& c, double p, double t, double x) { return ptx<Q::CV>(c, p, t, x); }
-Result vlmWPTX(const Config& c, double p, double t, double x) { return ptx<Q::W>(c, p, t, x); }
-Result vlmKPTX(const Config& c, double p, double t, double x) { return ptx<Q::Isentropic>(c, p, t, x); }
-Result vlmTHERMCONDPTX(const Config& c, double p, double t, double x) { return ptx<Q::Conductivity>(c, p, t, x); }
-Result vlmDYNVISPTX(const Config& c, double p, double t, double x) { return ptx<Q::Viscosity>(c, p, t, x); }
-Result vlmKINVISPTX(const Config& c, double p, double t, double x) { return ptx<Q::KinematicViscosity>(c, p, t, x); }
-Result vlmPRANDTLEPTX(const Config& c, double p, double t, double x) { return ptx<Q::Prandtl>(c, p, t, x); }
+Result vlmVPTX(const Config& c, RegionRule rule, double p, double t, double x) { return ptx<Q::V>(c, rule, p, t, x); }
+Result vlmUPTX(const Config& c, RegionRule rule, double p, double t, double x) { return ptx<Q::U>(c, rule, p, t, x); }
+Result vlmSPTX(const Config& c, RegionRule rule, double p, double t, double x) { return ptx<Q::S>(c, rule, p, t, x); }
+Result vlmHPTX(const Config& c, RegionRule rule, double p, double t, double x) { return ptx<Q::H>(c, rule, p, t, x); }
+Result vlmCPPTX(const Config& c, RegionRule rule, double p, double t, double x) { return ptx<Q::CP>(c, rule, p, t, x); }
+Result vlmCVPTX(const Config& c, RegionRule rule, double p, double t, double x) { return ptx<Q::CV>(c, rule, p, t, x); }
+Result vlmWPTX(const Config& c, RegionRule rule, double p, double t, double x) { return ptx<Q::W>(c, rule, p, t, x); }
+Result vlmKPTX(const Config& c, RegionRule rule, double p, double t, double x) {
+  return ptx<Q::Isentropic>(c, rule, p, t, x);
+}
+Result vlmTHERMCONDPTX(const Config& c, RegionRule rule, double p, double t, double x) {
+  return ptx<Q::Conductivity>(c, rule, p, t, x);
+}
+Result vlmDYNVISPTX(const Config& c, RegionRule rule, double p, double t, double x) {
+  return ptx<Q::Viscosity>(c, rule, p, t, x);
+}
+Result vlmKINVISPTX(const Config& c, RegionRule rule, double p, double t, double x) {
+  return ptx<Q::KinematicViscosity>(c, rule, p, t, x);
+}
+Result vlmPRANDTLEPTX(const Config& c, RegionRule rule, double p, double t, double x) {
+  return ptx<Q::Prandtl>(c, rule, p, t, x);
+}
 
 Result vlmXSTV(const Config& c, double t, double v) { return xst<Q::V>(c, t, v); }
 Result vlmXSTU(const Config& c, double t, double u) { return xst<Q::U>(c, t, u); }

@@ -101,23 +101,23 @@ class SaturatedPoint {
   Result pressure_{0, kNoError}, density_{0, kNoError};
 };
 
-bool isCaloric(Quantity q) { return q <= Quantity::W; }
-
-// A quantity at a single-phase (p, t) state.
-Result single(const Config& c, int area, Quantity q, double p, double t) {
+// A quantity at a single-phase (p, t) state, placed by `rule`; `band` is where the band rule
+// (Area) placed it already, so that rule is not asked twice.
+Result single(const Config& c, RegionRule rule, int band, Quantity q, double p, double t) {
   switch (q) {
     case Quantity::Conductivity:
-      return conductivityPT(c, p, t);
+      return conductivityPT(c, rule, p, t);
     case Quantity::Viscosity:
-      return viscosityPT(c, p, t);
+      return viscosityPT(c, rule, p, t);
     case Quantity::Prandtl:
-      return prandtlPT(c, p, t);
+      return prandtlPT(c, rule, p, t);
     case Quantity::KinematicViscosity:
-      return kinematicViscosityPT(c, p, t);
+      return kinematicViscosityPT(c, rule, p, t);
     case Quantity::Isentropic:
-      return isentropicExponentPT(c, p, t);
+      return isentropicExponentPT(c, rule, p, t);
     default:
-      return caloricIn(c, area, static_cast<Caloric>(q), p, t);
+      if (rule == RegionRule::Area) return caloricIn(c, band, static_cast<Caloric>(q), p, t);
+      return caloric(c, rule, static_cast<Caloric>(q), p, t);
   }
 }
 
@@ -146,11 +146,13 @@ Result wet(const Config& c, Quantity q, double t, double x) {
   return finite((1.0 - x) * boiling.value + x * dry.value);
 }
 
-Result wetOrSingle(const Config& c, Quantity q, double p, double t, double x) {
+// The saturation band of the Area rule decides wet steam for every quantity; outside it the
+// state is placed by the export's own rule.
+Result wetOrSingle(const Config& c, RegionRule rule, Quantity q, double p, double t, double x) {
   const Outcome<int> area = regionWithBand(c, p, t);
   if (area.failed()) return failure(area);
   if (area.value == kSaturationBand) return wet(c, q, t, x);
-  return single(c, isCaloric(q) ? area.value : 0, q, p, t);
+  return single(c, rule, area.value, q, p, t);
 }
 
 // Where the saturated pair coincides the division leaves a non-finite value: code 1.

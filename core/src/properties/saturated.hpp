@@ -4,6 +4,7 @@
 
 #include "equations/caloric.hpp"
 #include "properties/outcome.hpp"
+#include "properties/region_rule.hpp"
 
 namespace vlm::props {
 
@@ -24,7 +25,7 @@ Result vaporizationHeat(const Config& c, double t);
 Result wet(const Config& c, Quantity q, double t, double x);
 
 // From (p, t, x): the region's equations, or wet steam within deltaTs of the saturation line.
-Result wetOrSingle(const Config& c, Quantity q, double p, double t, double x);
+Result wetOrSingle(const Config& c, RegionRule rule, Quantity q, double p, double t, double x);
 
 // The dryness fraction at t of a state whose property q has `value`.
 Result dryness(const Config& c, Quantity q, double t, double value);

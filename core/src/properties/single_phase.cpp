@@ -124,15 +124,19 @@ Result caloricIn(const Config& c, int area, Caloric q, double p, double t) {
   }
 }
 
-Result caloric(const Config& c, Caloric q, double p, double t) {
-  const Outcome<int> area = region(c, p, t);
+Outcome<int> regionBy(const Config& c, RegionRule rule, double p, double t) {
+  return rule == RegionRule::Area ? regionWithBand(c, p, t) : region(c, p, t);
+}
+
+Result caloric(const Config& c, RegionRule rule, Caloric q, double p, double t) {
+  const Outcome<int> area = regionBy(c, rule, p, t);
   if (area.failed()) return failure(area);
   return caloricIn(c, area.value, q, p, t);
 }
 
 Outcome<int> PointPT::area() {
   if (!haveArea_) {
-    area_ = region(c_, p_, t_);
+    area_ = regionBy(c_, rule_, p_, t_);
     haveArea_ = true;
   }
   return area_;

@@ -4,6 +4,7 @@
 
 #include "equations/caloric.hpp"
 #include "properties/outcome.hpp"
+#include "properties/region_rule.hpp"
 
 namespace vlm::props {
 
@@ -11,6 +12,9 @@ namespace vlm::props {
 // `regionWithBand` also answers 4 within deltaTs of the saturation temperature.
 Outcome<int> region(const Config& c, double p, double t);
 Outcome<int> regionWithBand(const Config& c, double p, double t);
+
+// The region by `rule`: regionWithBand for Area, region for Area2.
+Outcome<int> regionBy(const Config& c, RegionRule rule, double p, double t);
 
 // Region 3: the density at (p, t) by Newton's method from r0, or from the start density the
 // settings give for the side of the saturation line t is on.
@@ -21,14 +25,14 @@ Result region3Density(const Config& c, double p, double t);
 // region 3 at the solved density.
 Result caloricIn(const Config& c, int area, Caloric q, double p, double t);
 
-// A caloric property at (p, t) in the region the point lies in.
-Result caloric(const Config& c, Caloric q, double p, double t);
+// A caloric property at (p, t) in the region `rule` places the point in.
+Result caloric(const Config& c, RegionRule rule, Caloric q, double p, double t);
 
 // One (p, t) state whose region and, in region 3, density are found once and shared by
 // every property asked of it: the values are those of the separate calls, in the same order.
 class PointPT {
  public:
-  PointPT(const Config& c, double p, double t) : c_(c), p_(p), t_(t) {}
+  PointPT(const Config& c, RegionRule rule, double p, double t) : c_(c), rule_(rule), p_(p), t_(t) {}
 
   Outcome<int> area();
   Result caloric(Caloric q);
@@ -38,6 +42,7 @@ class PointPT {
   Result region3Density();
 
   const Config& c_;
+  RegionRule rule_;
   double p_, t_;
   bool haveArea_ = false, haveDensity_ = false;
   Outcome<int> area_{0, kNoError};

@@ -62,19 +62,19 @@ Result viscosity(const Config& c, PointPT& point, double p, double t) {
 
 }  // namespace
 
-Result conductivityPT(const Config& c, double p, double t) {
-  PointPT point(c, p, t);
+Result conductivityPT(const Config& c, RegionRule rule, double p, double t) {
+  PointPT point(c, rule, p, t);
   return conductivity(c, point, p, t);
 }
 
-Result viscosityPT(const Config& c, double p, double t) {
-  PointPT point(c, p, t);
+Result viscosityPT(const Config& c, RegionRule rule, double p, double t) {
+  PointPT point(c, rule, p, t);
   return viscosity(c, point, p, t);
 }
 
 // The parts in the order they were always called, the state's region and density found once.
-Result prandtlPT(const Config& c, double p, double t) {
-  PointPT point(c, p, t);
+Result prandtlPT(const Config& c, RegionRule rule, double p, double t) {
+  PointPT point(c, rule, p, t);
   const Result eta = viscosity(c, point, p, t);
   if (eta.failed()) return eta;
   const Result cp = point.caloric(Caloric::CP);
@@ -84,8 +84,8 @@ Result prandtlPT(const Config& c, double p, double t) {
   return finite(cp.value * eta.value / lambda.value);
 }
 
-Result kinematicViscosityPT(const Config& c, double p, double t) {
-  PointPT point(c, p, t);
+Result kinematicViscosityPT(const Config& c, RegionRule rule, double p, double t) {
+  PointPT point(c, rule, p, t);
   const Result eta = viscosity(c, point, p, t);
   if (eta.failed()) return eta;
   const Result v = point.volume();
@@ -93,8 +93,8 @@ Result kinematicViscosityPT(const Config& c, double p, double t) {
   return finite(v.value * eta.value);
 }
 
-Result isentropicExponentPT(const Config& c, double p, double t) {
-  PointPT point(c, p, t);
+Result isentropicExponentPT(const Config& c, RegionRule rule, double p, double t) {
+  PointPT point(c, rule, p, t);
   const Result w = point.caloric(Caloric::W);
   if (w.failed()) return w;
   const Result v = point.volume();

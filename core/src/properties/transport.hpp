@@ -3,6 +3,7 @@
 #pragma once
 
 #include "properties/outcome.hpp"
+#include "properties/region_rule.hpp"
 
 namespace vlm::props {
 
@@ -14,10 +15,10 @@ Result conductivityRT(const Config& c, double r, double t);  // W/(m K)
 Result viscosityRT(const Config& c, double r, double t);     // Pa s
 Result surfaceTension(const Config& c, double t);            // N/m
 
-Result conductivityPT(const Config& c, double p, double t);
-Result viscosityPT(const Config& c, double p, double t);
-Result prandtlPT(const Config& c, double p, double t);
-Result kinematicViscosityPT(const Config& c, double p, double t);
-Result isentropicExponentPT(const Config& c, double p, double t);
+Result conductivityPT(const Config& c, RegionRule rule, double p, double t);
+Result viscosityPT(const Config& c, RegionRule rule, double p, double t);
+Result prandtlPT(const Config& c, RegionRule rule, double p, double t);
+Result kinematicViscosityPT(const Config& c, RegionRule rule, double p, double t);
+Result isentropicExponentPT(const Config& c, RegionRule rule, double p, double t);
 
 }  // namespace vlm::props

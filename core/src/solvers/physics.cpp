@@ -32,8 +32,10 @@ AlongIsobar isobar(int region, double p, double t) {
 
 InPT inPT(int region, double p, double t) { return region == 1 ? region1::inPT(p, t) : region2::inPT(p, t); }
 
+// A state from (p, t) is placed as the general (p, t) exports place it, so that its fields are
+// theirs bit for bit.
 Code regionPT(double p, double t, const Config& c, int& region) {
-  const Outcome<int> r = props::region(c, p, t);
+  const Outcome<int> r = props::regionBy(c, props::RegionRule::Area2, p, t);
   if (!r.failed()) region = r.value;
   return static_cast<Code>(r.code);
 }
