@@ -2,11 +2,10 @@
 
 #include <algorithm>
 
+#include "equations/by_region.hpp"
 #include "equations/constants.hpp"
-#include "equations/region1.hpp"
-#include "equations/region2.hpp"
-#include "equations/region3.hpp"
 #include "properties/boundaries.hpp"
+#include "properties/derived.hpp"
 #include "properties/single_phase.hpp"
 #include "properties/transport.hpp"
 
@@ -19,11 +18,6 @@ bool saturationRange(double t) { return t >= Ttriple && t <= Tcritical; }
 bool wetRange(double t, double x) { return saturationRange(t) && x >= 0.0 && x <= 1.0; }
 
 constexpr int kSaturationBand = 4;
-
-using PT = double (*)(double, double);
-constexpr PT kWater[] = {region1::v, region1::u, region1::s, region1::h, region1::cp, region1::cv, region1::w};
-constexpr PT kSteam[] = {region2::v, region2::u, region2::s, region2::h, region2::cp, region2::cv, region2::w};
-constexpr PT kRegion3[] = {nullptr, region3::u, region3::s, region3::h, region3::cp, region3::cv, region3::w};
 
 // One phase at one saturation temperature.  Up to 623.15 K the phase comes from region 1
 // or 2 at the saturation pressure; above it from region 3, where the start density of the
@@ -39,15 +33,14 @@ class SaturatedPoint {
       havePressure_ = true;
     }
     if (pressure_.failed()) return pressure_;
-    const int k = static_cast<int>(q);
-    if (t_ <= T13) return finite((phase_ == Phase::Water ? kWater : kSteam)[k](pressure_.value, t_));
+    if (t_ <= T13) return finite(equations::caloricPT(phase_ == Phase::Water ? 1 : 2, q)(pressure_.value, t_));
     if (!haveDensity_) {
       const double r0 = phase_ == Phase::Water ? c_.initWaterDensity : c_.initSteamDensity;
       density_ = region3Density(c_, pressure_.value, t_, r0);
       haveDensity_ = true;
     }
     if (density_.failed()) return density_;
-    return finite(q == Caloric::V ? 1.0 / density_.value : kRegion3[k](density_.value, t_));
+    return finite(equations::caloricRT(q, density_.value, t_));
   }
 
   // A transport property of (density, t) at the density of the phase.
@@ -70,14 +63,14 @@ class SaturatedPoint {
         if (cp.failed()) return cp;
         const Result lambda = ofDensity(conductivityRT);
         if (lambda.failed()) return lambda;
-        return finite(cp.value * eta.value / lambda.value);
+        return finite(derived::prandtl(cp.value, eta.value, lambda.value));
       }
       case Quantity::KinematicViscosity: {
         const Result eta = ofDensity(viscosityRT);
         if (eta.failed()) return eta;
         const Result v = caloric(Caloric::V);
         if (v.failed()) return v;
-        return finite(v.value * eta.value);
+        return finite(derived::kinematicViscosity(v.value, eta.value));
       }
       case Quantity::Isentropic: {
         const Result w = caloric(Caloric::W);
@@ -86,7 +79,7 @@ class SaturatedPoint {
         if (v.failed()) return v;
         const Result ps = saturationPressure(c_, t_);
         if (ps.failed()) return ps;
-        return finite(w.value * w.value / (ps.value * v.value));
+        return finite(derived::isentropicExponent(w.value, v.value, ps.value));
       }
       default:
         return caloric(static_cast<Caloric>(q));

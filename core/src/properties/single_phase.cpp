@@ -2,11 +2,8 @@
 
 #include <cmath>
 
+#include "equations/by_region.hpp"
 #include "equations/constants.hpp"
-#include "equations/region1.hpp"
-#include "equations/region2.hpp"
-#include "equations/region3.hpp"
-#include "equations/region5.hpp"
 #include "properties/boundaries.hpp"
 
 namespace vlm::props {
@@ -25,17 +22,7 @@ bool insideGeneralRange(double p, double t) {
   return true;
 }
 
-using PT = double (*)(double, double);
-// The equations of regions 1, 2 and 5 in the order of Caloric, and region 3's of (r, t).
-constexpr PT kRegion1[] = {region1::v, region1::u, region1::s, region1::h, region1::cp, region1::cv, region1::w};
-constexpr PT kRegion2[] = {region2::v, region2::u, region2::s, region2::h, region2::cp, region2::cv, region2::w};
-constexpr PT kRegion5[] = {region5::v, region5::u, region5::s, region5::h, region5::cp, region5::cv, region5::w};
-constexpr PT kRegion3[] = {nullptr, region3::u, region3::s, region3::h, region3::cp, region3::cv, region3::w};
-
-Result atDensity(Caloric q, double r, double t) {
-  if (q == Caloric::V) return finite(1.0 / r);
-  return finite(kRegion3[static_cast<int>(q)](r, t));
-}
+Result atDensity(Caloric q, double r, double t) { return finite(equations::caloricRT(q, r, t)); }
 
 }  // namespace
 
@@ -107,21 +94,12 @@ Result region3Density(const Config& c, double p, double t) {
 }
 
 Result caloricIn(const Config& c, int area, Caloric q, double p, double t) {
-  const int k = static_cast<int>(q);
-  switch (area) {
-    case 1:
-      return finite(kRegion1[k](p, t));
-    case 2:
-      return finite(kRegion2[k](p, t));
-    case 5:
-      return finite(kRegion5[k](p, t));
-    case 3: {
-      const Result r = region3Density(c, p, t);
-      return r.failed() ? r : atDensity(q, r.value, t);
-    }
-    default:
-      return failure(kUnknownRegion);
+  if (area == 3) {
+    const Result r = region3Density(c, p, t);
+    return r.failed() ? r : atDensity(q, r.value, t);
   }
+  const equations::PT f = equations::caloricPT(area, q);
+  return f ? finite(f(p, t)) : failure(kUnknownRegion);
 }
 
 Outcome<int> regionBy(const Config& c, RegionRule rule, double p, double t) {

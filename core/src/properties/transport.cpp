@@ -2,6 +2,7 @@
 
 #include "equations/constants.hpp"
 #include "equations/transport_equations.hpp"
+#include "properties/derived.hpp"
 #include "properties/single_phase.hpp"
 
 namespace vlm::props {
@@ -81,7 +82,7 @@ Result prandtlPT(const Config& c, RegionRule rule, double p, double t) {
   if (cp.failed()) return cp;
   const Result lambda = conductivity(c, point, p, t);
   if (lambda.failed()) return lambda;
-  return finite(cp.value * eta.value / lambda.value);
+  return finite(derived::prandtl(cp.value, eta.value, lambda.value));
 }
 
 Result kinematicViscosityPT(const Config& c, RegionRule rule, double p, double t) {
@@ -90,7 +91,7 @@ Result kinematicViscosityPT(const Config& c, RegionRule rule, double p, double t
   if (eta.failed()) return eta;
   const Result v = point.volume();
   if (v.failed()) return v;
-  return finite(v.value * eta.value);
+  return finite(derived::kinematicViscosity(v.value, eta.value));
 }
 
 Result isentropicExponentPT(const Config& c, RegionRule rule, double p, double t) {
@@ -99,7 +100,7 @@ Result isentropicExponentPT(const Config& c, RegionRule rule, double p, double t
   if (w.failed()) return w;
   const Result v = point.volume();
   if (v.failed()) return v;
-  return finite(w.value * w.value / (v.value * p));
+  return finite(derived::isentropicExponent(w.value, v.value, p));
 }
 
 }  // namespace vlm::props

@@ -5,6 +5,7 @@
 
 #include "equations/constants.hpp"
 #include "equations/region3.hpp"
+#include "properties/derived.hpp"
 #include "properties/transport.hpp"
 
 namespace vlm::state {
@@ -35,9 +36,9 @@ void fillSingle(int region, double p, double t, const CaloricSet& c, const Confi
   out.x = -1.0;
   out.lambda = !cfg.checkRange || props::conductivityRange(p, t) ? conductivity(out.rho, t) : kNaN;
   out.eta = !cfg.checkRange || props::viscosityRange(p, t) ? viscosity(out.rho, t) : kNaN;
-  out.nu = c.v * out.eta;
-  out.prandtl = c.cp * out.eta / out.lambda;
-  out.kappa = c.w * c.w / (c.v * p);
+  out.nu = derived::kinematicViscosity(c.v, out.eta);
+  out.prandtl = derived::prandtl(c.cp, out.eta, out.lambda);
+  out.kappa = derived::isentropicExponent(c.w, c.v, p);
   out.sigma = tension(t);
 }
 
@@ -161,9 +162,9 @@ struct Phase {
 Phase phase(const CaloricSet& c, double t, double ps) {
   const double rho = 1.0 / c.v;
   Phase f{c.v, c.u, c.s, c.h, c.cp, c.cv, c.w, conductivity(rho, t), viscosity(rho, t), 0, 0, 0};
-  f.nu = c.v * f.eta;
-  f.prandtl = c.cp * f.eta / f.lambda;
-  f.kappa = c.w * c.w / (ps * c.v);
+  f.nu = derived::kinematicViscosity(c.v, f.eta);
+  f.prandtl = derived::prandtl(c.cp, f.eta, f.lambda);
+  f.kappa = derived::isentropicExponent(c.w, c.v, ps);
   return f;
 }
 
