@@ -73,13 +73,15 @@ class FpEnvironment {
   }
 
   // Restores the caller's environment, flags included.  Unswitched, only flags can have
-  // changed: writing the caller's MXCSR back costs less than reading it to compare.
+  // changed, and most callers have the flags a computation raises (inexact, usually) set
+  // already: reading MXCSR to compare is cheap, writing it is not, so it is written back
+  // only when it differs.
   ~FpEnvironment() {
     if (switched_) {
       leaveComputingMode();
       return;
     }
-    _mm_setcsr(sse_);
+    if (_mm_getcsr() != sse_) _mm_setcsr(sse_);
     if constexpr (fpu::kX87InUse) {
       if ((fpu::x87Status() & fpu::kX87StatusFlags) != (x87Status_ & fpu::kX87StatusFlags)) restoreX87Flags();
     }
