@@ -155,7 +155,10 @@ std::string path(const Chart& chart, const Line& line) {
     pen = true;
     last = q;
   }
-  return "<path class=\"" + std::string(familyClass(line.family)) + "\" d=\"" + d + "\"/>\n";
+  // The label as the path's title, which viewers show as its tooltip.
+  const std::string title = line.label.empty() ? std::string(familyLegend(line.family)) : line.label;
+  return "<path class=\"" + std::string(familyClass(line.family)) + "\" d=\"" + d + "\"><title>" + escaped(title) +
+         "</title></path>\n";
 }
 
 // A line's label at its first or last point inside the plot, beside the line: above it,
