@@ -1,5 +1,6 @@
 #include "chart_svg.hpp"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <string_view>
@@ -200,13 +201,18 @@ std::string legend(const Chart& chart) {
   return out + "</g>\n";
 }
 
+// The dot, and its text beside it, kept inside the plot (its width estimated from the
+// number of characters).
 std::string marker(const Chart& chart, const std::string& stateText) {
   if (!chart.state) return "";
   const Pixel q = pixel(chart, *chart.state);
-  const bool right = q.x > (kLeft + kRight) / 2;
+  std::size_t characters = 0;
+  for (char c : stateText) characters += (static_cast<unsigned char>(c) & 0xc0) != 0x80;
+  const double width = 7.2 * static_cast<double>(characters);
+  const double x = std::max(kLeft + 4, std::min(q.x + 8, kRight - 4 - width));
   const double y = q.y < kTop + 20 ? q.y + 18 : q.y - 9;
   return "<g class=\"state\" id=\"state\">\n<circle cx=\"" + num(q.x) + "\" cy=\"" + num(q.y) + "\" r=\"5\"/>\n" +
-         text(q.x + (right ? -8 : 8), y, stateText, right ? "text-anchor=\"end\"" : "") + "</g>\n";
+         text(x, y, stateText) + "</g>\n";
 }
 
 }  // namespace
