@@ -9,8 +9,7 @@ add_custom_target(vlm_docs_charts
   DEPENDS vlmprop
   COMMENT "docs/charts/*.svg from vlmprop chart")
 
-# Compared byte for byte: the sanitizer builds compute without optimisation and are left out.
-if(VLM_TESTS AND NOT VLM_SANITIZE AND NOT VLM_TSAN)
+if(VLM_TESTS)
   add_test(NAME docs_charts
     COMMAND ${CMAKE_COMMAND} -DVLMPROP=$<TARGET_FILE:vlmprop> -DOUT=${CMAKE_BINARY_DIR}/docs/charts
             -DCHECK=${PROJECT_SOURCE_DIR}/docs/charts -P ${vlm_docs_charts_script})
