@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "chart_command.hpp"
 #include "commands.hpp"
 #include "state_command.hpp"
 #include "vlm/codepage.hpp"
@@ -45,6 +46,9 @@ constexpr const char* kUsage =
     "                        the rows the calculator shows for that state\n"
     "  vlmprop state PAIR A B [--json] [--no-range-check]\n"
     "                        every field of the state from PAIR: pt, ph, ps, hs, tx or px (SI)\n"
+    "  vlmprop chart ts|hs|ph|pt [--state PAIR A B] -o FILE.svg\n"
+    "                        the T-s, h-s, p-h or p-T chart as an SVG picture: saturation, isobars,\n"
+    "                        isotherms and dryness lines, with the state from PAIR (as for state) marked\n"
     "\n"
     "  MODE  F(P, T) or pt;  F(P\xd0\xbd\xd0\xb0\xd1\x81), F(Ps), ps or psat;  F(T\xd0\xbd\xd0\xb0\xd1\x81), F(Ts), ts "
     "or tsat;\n"
@@ -61,7 +65,8 @@ constexpr const char* kUsage =
     "in the store.\n"
     "\n"
     "Exit status: 0 done; 1 a computation failed (NAME: the library's error text is printed;\n"
-    "table: a row shows an error text; batch: a line could not be read or its call failed);\n"
+    "table: a row shows an error text; batch: a line could not be read or its call failed;\n"
+    "chart: the state failed or the file could not be written);\n"
     "2 a usage error.\n";
 
 std::vector<std::string> utf8Arguments(int argc, char** argv) {
@@ -123,6 +128,7 @@ int main(int argc, char** argv) {
   if (args[0] == "--list") return list();
   if (lower(args[0]) == "table") return table(args);
   if (lower(args[0]) == "state") return vlm::cli::stateCommand(args);
+  if (lower(args[0]) == "chart") return vlm::cli::chartCommand(args);
   if (lower(args[0]) == "batch") {
     return args.size() > 1 && lower(args[1]) == "state" ? vlm::cli::stateBatch(args) : batch(args);
   }
