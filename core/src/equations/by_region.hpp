@@ -33,6 +33,21 @@ inline PT caloricPT(int region, Caloric q) {
   }
 }
 
+// Every caloric property of region 1, 2 or 5 at (p, t) from one evaluation (the values of the
+// single equations bit for bit); nullptr for any other region.
+inline CaloricSet (*allPT(int region))(double, double) {
+  switch (region) {
+    case 1:
+      return region1::all;
+    case 2:
+      return region2::all;
+    case 5:
+      return region5::all;
+    default:
+      return nullptr;
+  }
+}
+
 // Property q of region 3 at (density r, t); the specific volume is 1 / r.
 inline double caloricRT(Caloric q, double r, double t) {
   static constexpr PT kRegion3[] = {nullptr, region3::u, region3::s, region3::h, region3::cp, region3::cv, region3::w};

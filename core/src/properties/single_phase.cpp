@@ -107,9 +107,7 @@ Outcome<int> regionBy(const Config& c, RegionRule rule, double p, double t) {
 }
 
 Result caloric(const Config& c, RegionRule rule, Caloric q, double p, double t) {
-  const Outcome<int> area = regionBy(c, rule, p, t);
-  if (area.failed()) return failure(area);
-  return caloricIn(c, area.value, q, p, t);
+  return PointPT(c, rule, p, t).caloric(q);
 }
 
 Outcome<int> PointPT::area() {
@@ -126,6 +124,19 @@ Result PointPT::region3Density() {
     haveDensity_ = true;
   }
   return density_;
+}
+
+Outcome<CaloricSet> PointPT::all() {
+  const Outcome<int> a = area();
+  if (a.failed()) return {CaloricSet{}, a.code};
+  if (a.value == 3) {
+    const Result r = region3Density();
+    if (r.failed()) return {CaloricSet{}, r.code};
+    return {region3::all(r.value, t_), kNoError};
+  }
+  const auto f = equations::allPT(a.value);
+  if (!f) return {CaloricSet{}, kUnknownRegion};
+  return {f(p_, t_), kNoError};
 }
 
 Result PointPT::caloric(Caloric q) {

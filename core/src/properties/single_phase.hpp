@@ -30,13 +30,20 @@ Result caloric(const Config& c, RegionRule rule, Caloric q, double p, double t);
 
 // One (p, t) state whose region and, in region 3, density are found once and shared by
 // every property asked of it: the values are those of the separate calls, in the same order.
+// The exports from (p, t) and the state interface's single-phase states are read off it.
 class PointPT {
  public:
   PointPT(const Config& c, RegionRule rule, double p, double t) : c_(c), rule_(rule), p_(p), t_(t) {}
+  // A point whose region is known already (a solved state).
+  PointPT(const Config& c, int area, double p, double t)
+      : c_(c), rule_(RegionRule::Area2), p_(p), t_(t), haveArea_(true), area_{area, kNoError} {}
 
   Outcome<int> area();
   Result caloric(Caloric q);
   Result volume() { return caloric(Caloric::V); }
+  // Every caloric property from one evaluation of the region's equation, bit for bit those
+  // of caloric(q).
+  Outcome<CaloricSet> all();
 
  private:
   Result region3Density();

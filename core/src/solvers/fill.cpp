@@ -6,6 +6,7 @@
 #include "equations/constants.hpp"
 #include "equations/region3.hpp"
 #include "properties/derived.hpp"
+#include "properties/single_phase.hpp"
 #include "properties/transport.hpp"
 
 namespace vlm::state {
@@ -43,13 +44,9 @@ void fillSingle(int region, double p, double t, const CaloricSet& c, const Confi
 }
 
 Code statePT(int region, double p, double t, const Config& cfg, vlm_state& out) {
-  if (region != 3) {
-    fillSingle(region, p, t, gibbs(region, p, t), cfg, out);
-    return kNoError;
-  }
-  double r = 0;
-  if (const Code code = density3(p, t, cfg, r)) return code;
-  fillSingle(3, p, t, helmholtz(r, t), cfg, out);
+  const Outcome<CaloricSet> caloric = props::PointPT(cfg, region, p, t).all();
+  if (caloric.failed()) return static_cast<Code>(caloric.code);
+  fillSingle(region, p, t, caloric.value, cfg, out);
   return kNoError;
 }
 
