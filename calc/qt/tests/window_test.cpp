@@ -181,6 +181,28 @@ class WindowTest : public QObject {
     QVERIFY(!QFile::exists(machineStore()));  // nothing is written before closing
   }
 
+  // A text not read whole computes with the number at its start, and the field says so with
+  // the model's note and colour, in the language of the unit names; read whole, the field
+  // looks as before.
+  void argumentNotReadWhole() {
+    open();
+    auto* field = control<QLineEdit>(id::kArgument2Edit);
+    const QColor normal = field->palette().color(QPalette::Base);
+    type(id::kArgument2Edit, QStringLiteral("373,5"));
+    QCOMPARE(field->toolTip(), QStringLiteral("Read as 373: \",5\" is ignored. The decimal separator is a point."));
+    QCOMPARE(field->palette().color(QPalette::Base), QColor::fromRgb(vlm::calc::kPartlyReadColour));
+    QCOMPARE(textOf(1011), shownAs(vlmVPT(100000, 373), 5));
+    QVERIFY(control<QLineEdit>(id::kArgument1Edit)->toolTip().isEmpty());
+    type(id::kArgument2Edit, QStringLiteral("373.5"));
+    QVERIFY(field->toolTip().isEmpty());
+    QCOMPARE(field->palette().color(QPalette::Base), normal);
+
+    setLanguage("Russian");
+    open();
+    type(id::kArgument1Edit, QStringLiteral("20 bar"));
+    QCOMPARE(control(id::kArgument1Edit)->toolTip(), QString::fromUtf8("Прочитано как 20: «bar» не учитывается."));
+  }
+
   // Every control shows as the model says, in every mode; the pictures are for looking at.
   void everyMode() {
     CalculatorWindow& window = open();
