@@ -350,6 +350,7 @@ void CalculatorWindow::refresh() {
       field->setToolTip(row != nullptr && model_.failed(row->row) ? text : QString());
     }
   }
+  for (int controlId : {id::kArgument1Edit, id::kArgument2Edit}) markReading(controlId);
   for (const auto& [controlId, list] : unitLists_) refreshUnitList(controlId, list);
   for (const auto& [controlId, tabs] : tabs_) {
     const int selected = model_.selectedTab(controlId);
@@ -357,6 +358,19 @@ void CalculatorWindow::refresh() {
   }
   rangeCheck_->setChecked(model_.rangeCheck());
   refreshing_ = false;
+}
+
+// An argument whose text was not read whole: the model's note as the tooltip, and the
+// marking colour behind dark text; else the field as every entry field looks.
+void CalculatorWindow::markReading(int controlId) {
+  QLineEdit* field = fields_.at(controlId);
+  const QString note = fromModel(model_.readingNote(controlId));
+  if (field->toolTip() != note) field->setToolTip(note);
+  const QPalette normal = QApplication::palette(field);
+  QPalette palette = field->palette();
+  palette.setColor(QPalette::Base, note.isEmpty() ? normal.color(QPalette::Base) : QColor::fromRgb(kPartlyReadColour));
+  palette.setColor(QPalette::Text, note.isEmpty() ? normal.color(QPalette::Text) : QColor(Qt::black));
+  if (palette != field->palette()) field->setPalette(palette);
 }
 
 void CalculatorWindow::showDigitDialog() {

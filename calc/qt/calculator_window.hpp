@@ -50,6 +50,7 @@ class CalculatorWindow : public QMainWindow {
   Widget* add(Widget* widget, int controlId, QRect where);
   void refresh();
   void refreshUnitList(int controlId, QComboBox* list);
+  void markReading(int controlId);
 
   Calculator model_;
   std::map<int, QWidget*> controls_;  // every control by identifier

@@ -8,11 +8,22 @@
 #include <QSocketNotifier>
 #include <cerrno>
 #include <csignal>
+#include <cstdlib>
+#include <utility>
 
 namespace vlm::calc::qt {
 namespace {
 
 int signalPipe[2] = {-1, -1};  // the handler writes, the event loop reads
+
+std::function<void()>& onExit() {
+  static std::function<void()> save;
+  return save;
+}
+
+void saveAtExit() {
+  if (auto save = std::exchange(onExit(), nullptr)) save();
+}
 
 // Only async-signal-safe work here: one byte through the pipe.
 void onSignal(int) {
@@ -39,5 +50,13 @@ void quitOnTerminationSignals(QObject* parent) {
   action.sa_flags = SA_RESTART;
   for (int signal : {SIGTERM, SIGHUP, SIGINT}) ::sigaction(signal, &action, nullptr);
 }
+
+SaveOnExit::SaveOnExit(std::function<void()> save) {
+  std::function<void()>& slot = onExit();  // made first: destroyed only after the handler ran
+  static const bool registered = std::atexit(saveAtExit) == 0;
+  if (registered) slot = std::move(save);
+}
+
+SaveOnExit::~SaveOnExit() { onExit() = nullptr; }
 
 }  // namespace vlm::calc::qt

@@ -275,6 +275,51 @@ TEST_F(CalculatorTest, ArgumentUnitChangeRereadsTheText) {
   EXPECT_EQ(calls[0].a, 1000);
 }
 
+// A text not read whole still computes with the number at its start; the field's note names
+// that number, in the language in force.
+TEST_F(CalculatorTest, ArgumentsNotReadWholeAreNoted) {
+  Calculator calc = start();
+  EXPECT_EQ(calc.readingNote(id::kArgument1Edit), "");
+  for (const char* text : {"3,5", "20 bar", "abc", "1e", "", " 7 ", "2.5e1"}) {
+    calls.clear();
+    calc.editChanged(id::kArgument2Edit, text);
+    EXPECT_EQ(calls[0].b, parseNumber(text)) << text;
+    EXPECT_EQ(calc.readingNote(id::kArgument2Edit).empty(), readNumber(text).whole) << text;
+  }
+  calc.editChanged(id::kArgument1Edit, "3,5");
+  EXPECT_EQ(calc.readingNote(id::kArgument1Edit), "Read as 3: \",5\" is ignored. The decimal separator is a point.");
+  calc.editChanged(id::kArgument1Edit, "abc");
+  EXPECT_EQ(calc.readingNote(id::kArgument1Edit), "Read as 0: \"abc\" is ignored.");
+  calc.editChanged(id::kArgument1Edit, "1 " + std::string(30, 'x'));
+  EXPECT_EQ(calc.readingNote(id::kArgument1Edit), "Read as 1: \"" + std::string(24, 'x') + "\x85\" is ignored.");
+  EXPECT_EQ(calc.readingNote(1011), "");  // result fields carry no note
+  calc.upDown(id::kArgument1UpDown, 1);   // the step writes a whole number back
+  EXPECT_EQ(calc.text(id::kArgument1Edit), "2.");
+  EXPECT_EQ(calc.readingNote(id::kArgument1Edit), "");
+
+  writeValue(key, "Language", "Russian");
+  Calculator russian = start();
+  russian.editChanged(id::kArgument1Edit, "12,5");
+  // Прочитано как 12: «,5» не учитывается. Десятичный разделитель — точка.
+  EXPECT_EQ(russian.readingNote(id::kArgument1Edit),
+            "\xcf\xf0\xee\xf7\xe8\xf2\xe0\xed\xee \xea\xe0\xea 12: \xab,5\xbb \xed\xe5 "
+            "\xf3\xf7\xe8\xf2\xfb\xe2\xe0\xe5\xf2\xf1\xff. \xc4\xe5\xf1\xff\xf2\xe8\xf7\xed\xfb\xe9 "
+            "\xf0\xe0\xe7\xe4\xe5\xeb\xe8\xf2\xe5\xeb\xfc \x97 \xf2\xee\xf7\xea\xe0.");
+}
+
+// The first row of a steam table, 0.1 MPa and 0.01 °C, is a state of the library's range.
+TEST_F(CalculatorTest, FirstRowOfASteamTable) {
+  Calculator calc = start();
+  calc.unitSelected(id::kArgument1Unit, 9);  // MPa
+  calc.unitSelected(id::kArgument2Unit, 1);  // °C
+  calc.editChanged(id::kArgument1Edit, "0.1");
+  calc.editChanged(id::kArgument2Edit, "0.01");
+  EXPECT_EQ(calls.back().b, 273.16);
+  for (const RowInfo& row : rows()) {
+    EXPECT_FALSE(calc.visible(row.row) && calc.failed(row.row)) << row.key << ": " << calc.result(row.row);
+  }
+}
+
 TEST_F(CalculatorTest, ResultUnitChangeConvertsAndIsRemembered) {
   Calculator calc = start();
   calc.editChanged(id::kArgument1Edit, "3000000");

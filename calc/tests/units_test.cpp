@@ -5,11 +5,17 @@
 
 #include <clocale>
 #include <cmath>
+#include <cstdlib>
 #include <cstring>
+#include <string>
+#include <utility>
 
 namespace {
 
 using namespace vlm::calc;
+
+constexpr const char* kCelsius = "\260C";  // °C and °F in Windows-1251
+constexpr const char* kFahrenheit = "\260F";
 
 TEST(NumberReading, LongestNumericPrefix) {
   EXPECT_EQ(parseNumber("12,5"), 12);
@@ -27,6 +33,41 @@ TEST(NumberReading, LongestNumericPrefix) {
   EXPECT_EQ(parseNumber("100000."), 100000);
   EXPECT_EQ(parseNumber("+7"), 7);
   EXPECT_EQ(parseNumber("\t 2.5e+2 MPa"), 250);
+}
+
+// What of a text was read: the number's place, and whether anything but white space was
+// left over; the value is always parseNumber's.
+TEST(NumberReading, SaysWhatWasRead) {
+  struct Case {
+    const char* text;
+    const char* number;
+    bool whole;
+  };
+  const Case cases[] = {
+      {"3,5", "3", false},
+      {"20 bar", "20", false},
+      {"2 500", "2", false},
+      {"abc", "", false},
+      {" -3.5e-1x", "-3.5e-1", false},
+      {"1e", "1", false},
+      {"1e+", "1", false},
+      {"-", "", false},
+      {"", "", true},
+      {"   ", "", true},
+      {"100000.", "100000.", true},
+      {" 20 ", "20", true},
+      {"1d5", "1d5", true},
+      {"\t2.5e+2\n", "2.5e+2", true},
+      {"1e400", "1e400", true},
+      {".5", ".5", true},
+  };
+  for (const Case& c : cases) {
+    const std::string_view text = c.text;
+    const NumberReading reading = readNumber(text);
+    EXPECT_EQ(text.substr(reading.begin, reading.end - reading.begin), c.number) << c.text;
+    EXPECT_EQ(reading.whole, c.whole) << c.text;
+    EXPECT_EQ(reading.value, parseNumber(text)) << c.text;
+  }
 }
 
 TEST(NumberReading, BeyondTheDoubleRange) {
@@ -104,6 +145,53 @@ TEST(Units, TemperatureRoundTrips) {
             "212.");
   EXPECT_EQ(formatNumber(kelvinToTemperature(373.15, "R", english), 5), "671.67");
   EXPECT_EQ(kelvinToTemperature(373.15, "K", english), 373.15);
+}
+
+// The temperatures of a steam table's rows and of the range limits, typed in degrees, are
+// the kelvin they name exactly: 0.01 °C is 273.16 K, not 273.15999999999997.
+TEST(Units, TypedDegreesAreTheKelvinTheyName) {
+  const auto english = Language::English;
+  struct Row {
+    const char *celsius, *fahrenheit, *rankine;
+    double kelvin;
+  };
+  const Row table[] = {
+      {"0.01", "32.018", "491.688", 273.16}, {"100", "212", "671.67", 373.15},
+      {"200", "392", "851.67", 473.15},      {"373.946", "705.1028", "1164.7728", 647.096},
+      {"350", "662", "1121.67", 623.15},     {"800", "1472", "1931.67", 1073.15},
+      {"2000", "3632", "4091.67", 2273.15},
+  };
+  for (const Row& row : table) {
+    EXPECT_EQ(argumentToSI(row.celsius, kCelsius, Quantity::Temperature, english), row.kelvin) << row.celsius;
+    EXPECT_EQ(argumentToSI(row.fahrenheit, kFahrenheit, Quantity::Temperature, english), row.kelvin) << row.fahrenheit;
+    EXPECT_EQ(argumentToSI(row.rankine, "R", Quantity::Temperature, english), row.kelvin) << row.rankine;
+  }
+  EXPECT_EQ(argumentToSI("273.15999999999997", "K", Quantity::Temperature, english), 273.15999999999997);
+}
+
+// Every conversion moves a result by one ulp at most, and a temperature typed in °C with
+// up to three decimals gives the double nearest to its exact sum, throughout the library's
+// range (far below it, near 0 K, the binary sum loses more than an ulp to cancellation).
+TEST(Units, DegreesMoveByAnUlpAtMost) {
+  const auto english = Language::English;
+  for (long millis = -300000; millis <= 3000000; millis += 997) {
+    const double t = millis / 1000.0 + 1e-7 * (millis % 7);  // decimals and odd values alike
+    const std::pair<double, double> conversions[] = {
+        {temperatureToKelvin(t, kCelsius, english), t + 273.15},
+        {temperatureToKelvin(t, "R", english), t / 1.8},
+        {temperatureToKelvin(t, kFahrenheit, english), (t - 32) * 0.5555555555555556 + 273.15},
+    };
+    for (const auto& [converted, plain] : conversions) {
+      EXPECT_TRUE(converted == plain || converted == std::nextafter(plain, converted)) << t;
+    }
+    const long sum = millis + 273150;
+    const std::string exact =
+        std::to_string(sum / 1000) + "." + std::to_string(100000 + std::labs(sum % 1000)).substr(3);
+    if (sum < 273160) continue;
+    EXPECT_EQ(argumentToSI(std::to_string(millis / 1000.0), kCelsius, Quantity::Temperature, english),
+              std::strtod(exact.c_str(), nullptr))
+        << millis;
+  }
 }
 
 TEST(Units, ResultDisplays) {

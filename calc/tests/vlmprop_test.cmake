@@ -143,7 +143,17 @@ expect("${out}" "\nSpecific volume: +Function is not defined for this parameters
 run(STORE ${english} EXPECT 0 ARGS table pt 150 MPa 300 K --no-range-check)
 expect("${out}" "\nSpecific volume: +9\\.48e-004 m3/kg\n" "range check off")
 
-# Usage errors.
+# The first row of a steam table: 0.01 °C is 273.16 K, in each unit that adds or divides.
+foreach(temperature "0.01;C" "32.018;F" "491.688;R")
+  run(STORE ${english} EXPECT 0 ARGS table pt 0.1 MPa ${temperature} --digits 8)
+  expect("${out}" "\nSpecific volume: +1\\.0001557e-003 m3/kg\n" "table at ${temperature}")
+endforeach()
+
+# Usage errors; a number is read whole or refused, where the calculator reads "3,5" as 3.
+foreach(args "table;pt;3,5;MPa;300;C" "table;pt;20;MPa;300 ;C" "table;pt;20bar;MPa;300;C")
+  run(STORE ${english} EXPECT 2 ARGS ${args})
+  expect("${err}" "^vlmprop: not a number: " "table refuses ${args}")
+endforeach()
 run(STORE ${english} EXPECT 2 ARGS table pt 20 furlongs 300 K)
 run(STORE ${english} EXPECT 2 ARGS table qq 20 MPa)
 run(STORE ${english} EXPECT 2 ARGS table ps 20 MPa 300 K)

@@ -33,6 +33,10 @@ constexpr int kFixedControls[] = {id::kGroupBox,        id::kModeTabs,        id
 // The up-downs only report steps; their own position stays in the middle of the range.
 constexpr int kUpDownLow = 0, kUpDownHigh = 100, kUpDownRest = 50;
 
+// The model's marking colour (0xRRGGBB) as the system writes colours.
+constexpr COLORREF kMarkColour =
+    RGB(kPartlyReadColour >> 16, (kPartlyReadColour >> 8) & 0xFF, kPartlyReadColour & 0xFF);
+
 const char kVersionWord[] = "\xc2\xe5\xf0\xf1\xe8\xff ";  // "Версия "
 
 std::wstring wide(std::string_view cp1251) {
@@ -61,6 +65,7 @@ class Window {
   ~Window() {
     if (bigIcon_ != nullptr) DestroyIcon(bigIcon_);
     if (smallIcon_ != nullptr) DestroyIcon(smallIcon_);
+    if (markBrush_ != nullptr) DeleteObject(markBrush_);
   }
   Window(const Window&) = delete;
   Window& operator=(const Window&) = delete;
@@ -74,6 +79,8 @@ class Window {
   void refresh();
   void setText(int id, const std::string& text);
   void setTip(int id, const std::wstring& text);
+  void markReading(int id);
+  INT_PTR editColours(HDC dc, HWND control);
   void show(int id, bool visible);
   void syncUnitList(int id);
   void syncTab(int id);
@@ -95,8 +102,10 @@ class Window {
   bool saved_ = false;
   HICON bigIcon_ = nullptr;
   HICON smallIcon_ = nullptr;
-  HWND tips_ = nullptr;                // tooltips of the result fields
-  std::map<int, std::wstring> tipOf_;  // what each result field's tooltip says
+  HWND tips_ = nullptr;                // tooltips of the argument and result fields
+  std::map<int, std::wstring> tipOf_;  // what each field's tooltip says
+  std::map<int, bool> marked_;         // argument fields whose text was not read whole
+  HBRUSH markBrush_ = nullptr;
 };
 
 INT_PTR CALLBACK dialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
@@ -137,19 +146,23 @@ void Window::initialise() {
   insertTabs(id::kPhaseTabs, text::kPhaseTabs);
 
   // A library error text may be longer than its result field: the field's tooltip shows it
-  // whole.  Tools start with no text, which shows no tip.
+  // whole.  An argument field's tooltip says which number a text not read whole gave.
+  // Tools start with no text, which shows no tip.
   tips_ = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
                           CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr, instance_, nullptr);
   SendMessageW(tips_, TTM_SETMAXTIPWIDTH, 0, 400);
-  for (const RowInfo& row : rows()) {
+  std::vector<int> tipped(std::begin(kArgumentEdits), std::end(kArgumentEdits));
+  for (const RowInfo& row : rows()) tipped.push_back(row.valueId);
+  for (int id : tipped) {
     TTTOOLINFOW tool{};
     tool.cbSize = sizeof tool;
     tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
     tool.hwnd = hwnd_;
-    tool.uId = reinterpret_cast<UINT_PTR>(item(row.valueId));
+    tool.uId = reinterpret_cast<UINT_PTR>(item(id));
     tool.lpszText = const_cast<wchar_t*>(L"");
     SendMessageW(tips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
   }
+  markBrush_ = CreateSolidBrush(kMarkColour);
 
   // The model reads the language and the settings, sets up mode 0 and computes; the window
   // then shows it all: labels, unit lists with their remembered units, arguments, results.
@@ -165,6 +178,7 @@ void Window::refresh() {
   setText(id::kGroupBox, model.label(id::kGroupBox));
   for (int id : kArgumentLabels) setText(id, model.label(id));
   for (int id : kArgumentEdits) setText(id, model.text(id));
+  for (int id : kArgumentEdits) markReading(id);
   for (int id : kArgumentUnits) syncUnitList(id);
   for (const RowInfo& row : rows()) {
     setText(row.labelId, model.label(row.row));
@@ -202,6 +216,27 @@ void Window::setTip(int id, const std::wstring& text) {
   tool.uId = reinterpret_cast<UINT_PTR>(item(id));
   tool.lpszText = shown.data();
   SendMessageW(tips_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+// An argument whose text was not read whole: the model's note as the tooltip, and the field
+// repainted in the marking colour (editColours) when its state changes.
+void Window::markReading(int id) {
+  const std::string note = model_->readingNote(id);
+  setTip(id, wide(note));
+  bool& marked = marked_[id];
+  if (marked == !note.empty()) return;
+  marked = !note.empty();
+  InvalidateRect(item(id), nullptr, TRUE);
+}
+
+// The colours of an edit field about to paint: a marked argument field draws dark text on
+// the marking colour; every other field keeps the system's colours.
+INT_PTR Window::editColours(HDC dc, HWND control) {
+  const auto found = marked_.find(GetDlgCtrlID(control));
+  if (found == marked_.end() || !found->second || markBrush_ == nullptr) return FALSE;
+  SetTextColor(dc, RGB(0, 0, 0));
+  SetBkColor(dc, kMarkColour);
+  return reinterpret_cast<INT_PTR>(markBrush_);
 }
 
 void Window::show(int id, bool visible) {
@@ -255,6 +290,8 @@ INT_PTR Window::message(UINT message, WPARAM wParam, LPARAM lParam) {
       return command(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
     case WM_NOTIFY:
       return notify(*reinterpret_cast<const NMHDR*>(lParam));
+    case WM_CTLCOLOREDIT:
+      return editColours(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
     case WM_SYSCOMMAND:
       if ((wParam & 0xFFF0) == IDM_SYSTEM_ABOUT) {
         about();

@@ -102,6 +102,11 @@ std::string Calculator::text(int controlId) const {
   return row != nullptr && row->valueId == controlId ? results_[index(row->row)] : std::string();
 }
 
+std::string Calculator::readingNote(int controlId) const {
+  if (controlId != id::kArgument1Edit && controlId != id::kArgument2Edit) return {};
+  return vlm::calc::readingNote(text(controlId), language_);
+}
+
 std::vector<std::string> Calculator::unitList(int controlId) const {
   if (controlId == id::kArgument1Unit) return unitNames(argumentQuantity_[0], language_);
   if (controlId == id::kArgument2Unit) return unitNames(argumentQuantity_[1], language_);

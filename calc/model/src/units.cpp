@@ -139,6 +139,18 @@ double outOfRange(std::string_view mantissa, std::string_view exponent, bool neg
   return negative ? -magnitude : magnitude;
 }
 
+// A number of 12 significant digits that lies within one ulp of `value`, else `value`: the
+// exact result of adding or dividing typed decimals, where the binary sum or quotient misses
+// it by its rounding alone.
+double nearestShortDecimal(double value) {
+  if (!std::isfinite(value) || value == 0.0) return value;
+  char buffer[64];
+  const auto end = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 11);
+  double decimal = value;
+  std::from_chars(buffer, end.ptr, decimal);
+  return decimal == std::nextafter(value, decimal) ? decimal : value;
+}
+
 }  // namespace
 
 std::span<const Unit> units(Quantity quantity) { return kLists[static_cast<std::size_t>(quantity)]; }
@@ -157,9 +169,17 @@ int findUnit(Quantity quantity, std::string_view name, Language language) {
   return -1;
 }
 
-double parseNumber(std::string_view text) {
+NumberReading readNumber(std::string_view text) {
+  NumberReading reading;
+  const auto restIsSpace = [&](std::size_t from) {
+    for (std::size_t k = from; k < text.size(); ++k) {
+      if (!isSpace(text[k])) return false;
+    }
+    return true;
+  };
   std::size_t i = 0;
   while (i < text.size() && isSpace(text[i])) ++i;
+  reading.begin = reading.end = i;
   bool negative = false;
   if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
   const std::size_t start = i;
@@ -169,32 +189,46 @@ double parseNumber(std::string_view text) {
     ++i;
     while (i < text.size() && isDigit(text[i])) ++i, ++digits;
   }
-  if (digits == 0) return 0.0;
+  if (digits == 0) {
+    reading.whole = restIsSpace(reading.begin);
+    return reading;
+  }
   const std::string_view mantissa = text.substr(start, i - start);
   std::string_view exponent;
+  reading.end = i;
   if (i < text.size() && (text[i] == 'e' || text[i] == 'E' || text[i] == 'd' || text[i] == 'D')) {
     std::size_t k = i + 1;
     if (k < text.size() && (text[k] == '+' || text[k] == '-')) ++k;
     const std::size_t exponentDigits = k;
     while (k < text.size() && isDigit(text[k])) ++k;
-    if (k > exponentDigits) exponent = text.substr(i + 1, k - i - 1);  // else "1e" reads as 1
+    if (k > exponentDigits) {  // else "1e" reads as 1
+      exponent = text.substr(i + 1, k - i - 1);
+      reading.end = k;
+    }
   }
+  reading.whole = restIsSpace(reading.end);
   std::string number(mantissa);
   if (!exponent.empty()) number.append("e").append(exponent);
   double value = 0.0;
   const auto result = std::from_chars(number.data(), number.data() + number.size(), value);
-  if (result.ec == std::errc::result_out_of_range) return outOfRange(mantissa, exponent, negative);
-  return negative ? -value : value;
+  if (result.ec == std::errc::result_out_of_range) {
+    reading.value = outOfRange(mantissa, exponent, negative);
+  } else {
+    reading.value = negative ? -value : value;
+  }
+  return reading;
 }
+
+double parseNumber(std::string_view text) { return readNumber(text).value; }
 
 double temperatureToKelvin(double t, std::string_view unit, Language language) {
   switch (findUnit(Quantity::Temperature, unit, language)) {
     case Celsius:
-      return t + 273.15;
+      return nearestShortDecimal(t + 273.15);
     case Rankine:
-      return t / 1.8;
+      return nearestShortDecimal(t / 1.8);
     case Fahrenheit:
-      return (t - 32) * 0.5555555555555556 + 273.15;
+      return nearestShortDecimal((t - 32) * 0.5555555555555556 + 273.15);
     default:
       return t;
   }

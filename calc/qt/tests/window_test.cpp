@@ -11,6 +11,7 @@
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QStyleOptionComboBox>
 #include <QStyleOptionFrame>
 #include <QTabBar>
@@ -97,6 +98,22 @@ class WindowTest : public QObject {
   bool shown(int controlId) const { return control(controlId)->isVisible(); }
   QAction* action(const char* name) const { return window_->findChild<QAction*>(QLatin1String(name)); }
 
+  // Waits until a started vlmcalc catches SIGTERM (bit 15 of the caught-signal mask: the
+  // application exists), then a little longer while the window is made and shown.
+  static bool windowUp(const QProcess& program) {
+    const auto catchesTerm = [&]() -> bool {
+      QFile status(QStringLiteral("/proc/%1/status").arg(program.processId()));
+      if (!status.open(QIODevice::ReadOnly)) return false;
+      for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith("SigCgt:")) return (line.mid(7).trimmed().toULongLong(nullptr, 16) >> (SIGTERM - 1)) & 1;
+      }
+      return false;
+    };
+    if (!QTest::qWaitFor(catchesTerm, 10000)) return false;
+    QTest::qWait(500);
+    return true;
+  }
+
   // Replaces an argument's text by typing, as a user selecting all and typing would.
   void type(int controlId, const QString& text) {
     auto* field = control<QLineEdit>(controlId);
@@ -179,6 +196,28 @@ class WindowTest : public QObject {
     QCOMPARE(action("digitCount")->text(), QString::fromUtf8("&Количество знаков ..."));
     QCOMPARE(action("about")->text(), QString::fromUtf8("&О программе ..."));
     QVERIFY(!QFile::exists(machineStore()));  // nothing is written before closing
+  }
+
+  // A text not read whole computes with the number at its start, and the field says so with
+  // the model's note and colour, in the language of the unit names; read whole, the field
+  // looks as before.
+  void argumentNotReadWhole() {
+    open();
+    auto* field = control<QLineEdit>(id::kArgument2Edit);
+    const QColor normal = field->palette().color(QPalette::Base);
+    type(id::kArgument2Edit, QStringLiteral("373,5"));
+    QCOMPARE(field->toolTip(), QStringLiteral("Read as 373: \",5\" is ignored. The decimal separator is a point."));
+    QCOMPARE(field->palette().color(QPalette::Base), QColor::fromRgb(vlm::calc::kPartlyReadColour));
+    QCOMPARE(textOf(1011), shownAs(vlmVPT(100000, 373), 5));
+    QVERIFY(control<QLineEdit>(id::kArgument1Edit)->toolTip().isEmpty());
+    type(id::kArgument2Edit, QStringLiteral("373.5"));
+    QVERIFY(field->toolTip().isEmpty());
+    QCOMPARE(field->palette().color(QPalette::Base), normal);
+
+    setLanguage("Russian");
+    open();
+    type(id::kArgument1Edit, QStringLiteral("20 bar"));
+    QCOMPARE(control(id::kArgument1Edit)->toolTip(), QString::fromUtf8("Прочитано как 20: «bar» не учитывается."));
   }
 
   // Every control shows as the model says, in every mode; the pictures are for looking at.
@@ -456,21 +495,63 @@ class WindowTest : public QObject {
     QProcess program;
     program.start(QStringLiteral(VLM_CALC_PROGRAM), {});
     QVERIFY(program.waitForStarted());
-    // Waits until the program catches SIGTERM (bit 15 of the caught-signal mask), so that the
-    // signal does not arrive before it can be handled.
-    const auto catchesTerm = [&]() -> bool {
-      QFile status(QStringLiteral("/proc/%1/status").arg(program.processId()));
-      if (!status.open(QIODevice::ReadOnly)) return false;
-      for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith("SigCgt:")) return (line.mid(7).trimmed().toULongLong(nullptr, 16) >> (SIGTERM - 1)) & 1;
-      }
-      return false;
-    };
-    QTRY_VERIFY_WITH_TIMEOUT(catchesTerm(), 10000);
-    QTest::qWait(300);  // the window is made and shown
+    QVERIFY(windowUp(program));
     program.terminate();
     QVERIFY(program.waitForFinished(10000));
     QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(storedValue("Accuracy"), std::string("5"));
+  }
+
+  // Without a display to open the window on, the program says so in one line and ends with
+  // status 1: no abort, no core dump, nothing written.
+  void withoutADisplay() {
+    for (const QString& display : {QStringLiteral(":4999"), QString()}) {
+      QProcess program;
+      QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+      environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+      environment.insert(QStringLiteral("DISPLAY"), display);
+      program.setProcessEnvironment(environment);
+      program.start(QStringLiteral(VLM_CALC_PROGRAM), {});
+      QVERIFY(program.waitForFinished(20000));
+      QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+      QCOMPARE(program.exitCode(), 1);
+      const QByteArray errors = program.readAllStandardError();
+      QCOMPARE(errors.count('\n'), 1);
+      QVERIFY2(
+          errors.startsWith("vlmcalc: ") && errors.contains(display.isEmpty() ? "DISPLAY is not set" : "\":4999\""),
+          errors.constData());
+    }
+    QVERIFY(!QFile::exists(machineStore()));
+  }
+
+  // When the X server goes away, Qt ends the program (status 1); the settings are written
+  // all the same, as closing the window writes them.
+  void losingTheDisplaySavesTheSettings() {
+    const QString xvfb = QStandardPaths::findExecutable(QStringLiteral("Xvfb"));
+    if (xvfb.isEmpty()) QSKIP("Xvfb is not installed");
+    QProcess server;
+    server.start(xvfb,
+                 {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"), QStringLiteral("0"),
+                  QStringLiteral("640x480x24"), QStringLiteral("-nolisten"), QStringLiteral("tcp")});
+    QVERIFY(server.waitForStarted());
+    while (!server.canReadLine() && server.waitForReadyRead(20000)) {
+    }
+    const QByteArray number = server.readLine().trimmed();  // written once the server listens
+    QVERIFY(!number.isEmpty());
+
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    environment.insert(QStringLiteral("DISPLAY"), QStringLiteral(":") + QString::fromLatin1(number));
+    program.setProcessEnvironment(environment);
+    program.start(QStringLiteral(VLM_CALC_PROGRAM), {});
+    QVERIFY(program.waitForStarted());
+    QVERIFY(windowUp(program));
+    server.kill();
+    QVERIFY(server.waitForFinished(10000));
+    QVERIFY(program.waitForFinished(20000));
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program.exitCode(), 1);
     QCOMPARE(storedValue("Accuracy"), std::string("5"));
   }
 

@@ -464,6 +464,31 @@ TEST_F(CalculatorWindowTest, FailedCallsShowTheLibrarysTextInTheirRows) {
   EXPECT_EQ(tip(IDC_V_VALUE), L"");
 }
 
+// A text not read whole computes with the number at its start; the field says which with
+// the model's note as its tooltip and paints in the marking colour until the text is whole.
+TEST_F(CalculatorWindowTest, ArgumentsNotReadWholeAreMarked) {
+  open();
+  const auto marked = [&](int id) {
+    HDC dc = GetDC(item(id));
+    const LRESULT brush =
+        SendMessageW(window_, WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(item(id)));
+    const COLORREF background = GetBkColor(dc);
+    ReleaseDC(item(id), dc);
+    return brush != 0 &&
+           background == RGB(kPartlyReadColour >> 16, (kPartlyReadColour >> 8) & 0xFF, kPartlyReadColour & 0xFF);
+  };
+  type(id::kArgument2Edit, "373,5");
+  EXPECT_EQ(text(IDC_V_VALUE), shown(vlmVPT(100000, 373)));
+  EXPECT_EQ(tip(id::kArgument2Edit), L"Read as 373: \",5\" is ignored. The decimal separator is a point.");
+  EXPECT_TRUE(marked(id::kArgument2Edit));
+  EXPECT_FALSE(marked(id::kArgument1Edit));
+  EXPECT_EQ(tip(id::kArgument1Edit), L"");
+  saveScreenshot("calculator-marked.png");
+  type(id::kArgument2Edit, "373.5");
+  EXPECT_EQ(tip(id::kArgument2Edit), L"");
+  EXPECT_FALSE(marked(id::kArgument2Edit));
+}
+
 TEST_F(CalculatorWindowTest, RangeCheckItemTogglesTheLibraryAndItsTick) {
   open();
   const auto ticked = [&] { return (GetMenuState(GetMenu(window_), IDM_RANGE_CHECK, MF_BYCOMMAND) & MF_CHECKED) != 0; };

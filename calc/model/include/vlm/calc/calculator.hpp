@@ -14,6 +14,7 @@
 
 #include "vlm/calc/layout.hpp"
 #include "vlm/calc/library.hpp"
+#include "vlm/calc/reading_note.hpp"
 #include "vlm/calc/settings.hpp"
 #include "vlm/calc/units.hpp"
 
@@ -33,8 +34,12 @@ class Calculator {
   bool rangeCheck() const { return rangeCheck_; }  // the tick of the range-check menu item
 
   bool visible(int controlId) const;
-  std::string label(int controlId) const;                  // group box, argument and row labels
-  std::string text(int controlId) const;                   // argument edits and result values
+  std::string label(int controlId) const;  // group box, argument and row labels
+  std::string text(int controlId) const;   // argument edits and result values
+  // An argument edit whose text was not read whole: the tooltip that says which number the
+  // calculation uses (reading_note.hpp), shown with kPartlyReadColour behind the field.
+  // Empty for a text read whole and for any other control.
+  std::string readingNote(int controlId) const;
   std::vector<std::string> unitList(int controlId) const;  // argument and row unit lists
   int selectedUnit(int controlId) const;                   // index into unitList; -1: no list
   std::string selectedUnitText(int controlId) const;

@@ -3,6 +3,7 @@
 // SI.  Every unit is chosen, compared and remembered by its displayed name.
 #pragma once
 
+#include <cstddef>
 #include <span>
 #include <string>
 #include <string_view>
@@ -50,9 +51,24 @@ int findUnit(Quantity quantity, std::string_view name, Language language);
 // is always "."; a comma ends the number.
 double parseNumber(std::string_view text);
 
+// The same reading, with what of the text it used: the number is text[begin, end) (empty
+// when the text has none and reads as 0); `whole` when nothing but white space lies outside
+// it, so that no typed character was left unread.
+struct NumberReading {
+  double value = 0;
+  std::size_t begin = 0, end = 0;
+  bool whole = true;
+};
+NumberReading readNumber(std::string_view text);
+
 // Typed argument (text in the selected unit) to SI.  A unit name not in the list converts
 // with factor 1 (for temperature: the value is taken as kelvin).
 double argumentToSI(std::string_view text, std::string_view unit, Quantity quantity, Language language);
+// Degrees Celsius, Fahrenheit and Rankine to kelvin.  The sum or quotient in binary carries
+// the rounding of the decimals it starts from (0.01 + 273.15 is 273.15999999999997, below the
+// 273.16 K the library accepts); a result within one ulp of a number of 12 significant digits
+// is taken as that number, so 0.01 degrees Celsius is 273.16 K.  Any other result stays as
+// computed.
 double temperatureToKelvin(double t, std::string_view unit, Language language);
 
 // SI result to the selected unit: value * (1 / factor), the reciprocal formed first.
