@@ -106,8 +106,11 @@ Outcome<int> regionBy(const Config& c, RegionRule rule, double p, double t) {
   return rule == RegionRule::Area ? regionWithBand(c, p, t) : region(c, p, t);
 }
 
+// One property of a fresh point: what PointPT::caloric does, without keeping anything.
 Result caloric(const Config& c, RegionRule rule, Caloric q, double p, double t) {
-  return PointPT(c, rule, p, t).caloric(q);
+  const Outcome<int> area = regionBy(c, rule, p, t);
+  if (area.failed()) return failure(area);
+  return caloricIn(c, area.value, q, p, t);
 }
 
 Outcome<int> PointPT::area() {
