@@ -1,0 +1,87 @@
+// The caloric properties of a region given by its Gibbs free energy, g / (R T) = gamma(pi, tau)
+// with pi = p / p*, tau = T* / T: the formulas regions 1, 2 and 5 share (Formulas).  The steam
+// equations derive from Equation<itself, Constants> and give, as a static member template, the
+// derivatives of their gamma at (p, t) that `need` asks for (kernels' S, SX, SXX, SY, SYY, SXY):
+//   template <unsigned need> static gibbs::Gamma gamma(double p, double t);
+#pragma once
+
+#include <cmath>
+
+#include "equations/caloric.hpp"
+#include "equations/constants.hpp"
+#include "kernels/power_series.hpp"
+
+namespace vlm::gibbs {
+
+// gamma and its derivatives in pi (p) and tau (t) at one point.
+struct Gamma {
+  double pi, tau;
+  double g, gp, gpp, gt, gtt, gpt;
+};
+
+// The properties from gamma's derivatives; Constants has the reducing constants pStar and
+// tStar as static members.
+template <class Constants>
+struct Formulas {
+  static constexpr double R = constants::R, pStar = Constants::pStar, tStar = Constants::tStar;
+
+  static double volume(const Gamma& g, double t) { return R * t * g.gp / pStar; }
+  static double energy(const Gamma& g, double t) { return R * t * (g.tau * g.gt - g.pi * g.gp); }
+  static double entropy(const Gamma& g) { return R * (g.tau * g.gt - g.g); }
+  static double enthalpy(const Gamma& g) { return R * tStar * g.gt; }
+  static double isobaric(const Gamma& g) { return -R * g.tau * g.tau * g.gtt; }
+  static double isochoric(const Gamma& g) {
+    const double mixed = g.gp - g.tau * g.gpt;
+    return R * (-g.tau * g.tau * g.gtt + mixed * mixed / g.gpp);
+  }
+  static double sound(const Gamma& g, double t) {
+    const double mixed = g.gp - g.tau * g.gpt;
+    return g.gp * std::sqrt(R * t / (mixed * mixed / (g.tau * g.tau * g.gtt) - g.gpp));
+  }
+
+  // (dv/dT) at constant p: R (gamma_pi - tau gamma_pi,tau) / p*.
+  static double expansion(const Gamma& g) { return R * (g.gp - g.tau * g.gpt) / pStar; }
+
+  // What the speed of sound and cv need, and what every property needs.
+  static constexpr unsigned kSound = kernels::SX | kernels::SXX | kernels::SYY | kernels::SXY;
+  static constexpr unsigned kAll = kSound | kernels::S | kernels::SY;
+};
+
+// The functions of (p, t) of an equation E that derives from Equation<E, Constants>.
+template <class E, class Constants>
+struct Equation : Formulas<Constants> {
+  using F = Formulas<Constants>;
+  using F::enthalpy, F::energy, F::entropy, F::expansion, F::isobaric, F::isochoric, F::sound, F::volume;
+  using F::kAll, F::kSound;
+
+  template <unsigned need>
+  static Gamma at(double p, double t) {
+    return E::template gamma<need>(p, t);
+  }
+
+  static double v(double p, double t) { return volume(at<kernels::SX>(p, t), t); }
+  static double u(double p, double t) { return energy(at<kernels::SX | kernels::SY>(p, t), t); }
+  static double s(double p, double t) { return entropy(at<kernels::S | kernels::SY>(p, t)); }
+  static double h(double p, double t) { return enthalpy(at<kernels::SY>(p, t)); }
+  static double cp(double p, double t) { return isobaric(at<kernels::SYY>(p, t)); }
+  static double cv(double p, double t) { return isochoric(at<kSound>(p, t)); }
+  static double w(double p, double t) { return sound(at<kSound>(p, t), t); }
+  static AlongIsobar alongIsobar(double p, double t) {
+    const Gamma g = at<kernels::S | kernels::SY | kernels::SYY>(p, t);
+    return {enthalpy(g), entropy(g), isobaric(g)};
+  }
+  static InPT inPT(double p, double t) {
+    const Gamma g = at<kernels::S | kernels::SX | kernels::SY | kernels::SYY | kernels::SXY>(p, t);
+    InPT out;
+    static_cast<AlongIsobar&>(out) = {enthalpy(g), entropy(g), isobaric(g)};
+    out.v = volume(g, t);
+    out.dvdt = expansion(g);
+    return out;
+  }
+  static CaloricSet all(double p, double t) {
+    const Gamma g = at<kAll>(p, t);
+    return {volume(g, t), energy(g, t), entropy(g), enthalpy(g), isobaric(g), isochoric(g), sound(g, t)};
+  }
+};
+
+}  // namespace vlm::gibbs
