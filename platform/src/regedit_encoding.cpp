@@ -2,30 +2,14 @@
 // so that any sequence of 16-bit units, valid or not, comes back unchanged.
 #include "regedit_encoding.hpp"
 
+#include "vlm/codepage.hpp"
+
 namespace vlm::regedit {
 namespace {
 
 constexpr std::string_view kUtf16Bom = "\xFF\xFE";
 constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 constexpr std::string_view kUnicodeHeader = "Windows Registry Editor Version 5.00";
-
-void appendUtf8(std::string& out, char32_t c) {
-  if (c < 0x80) {
-    out.push_back(static_cast<char>(c));
-  } else if (c < 0x800) {
-    out.push_back(static_cast<char>(0xC0 | (c >> 6)));
-    out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-  } else if (c < 0x10000) {
-    out.push_back(static_cast<char>(0xE0 | (c >> 12)));
-    out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-    out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-  } else {
-    out.push_back(static_cast<char>(0xF0 | (c >> 18)));
-    out.push_back(static_cast<char>(0x80 | ((c >> 12) & 0x3F)));
-    out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-    out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-  }
-}
 
 std::string utf16ToUtf8(std::string_view bytes) {
   std::string out;
@@ -38,10 +22,10 @@ std::string utf16ToUtf8(std::string_view bytes) {
   for (std::size_t i = 0; i < count; ++i) {
     const char16_t u = unit(i);
     if (u >= 0xD800 && u < 0xDC00 && i + 1 < count && unit(i + 1) >= 0xDC00 && unit(i + 1) < 0xE000) {
-      appendUtf8(out, 0x10000 + ((static_cast<char32_t>(u) - 0xD800) << 10) + (unit(i + 1) - 0xDC00));
+      codepage::appendUtf8(out, 0x10000 + ((static_cast<char32_t>(u) - 0xD800) << 10) + (unit(i + 1) - 0xDC00));
       ++i;
     } else {
-      appendUtf8(out, u);
+      codepage::appendUtf8(out, u);
     }
   }
   return out;
