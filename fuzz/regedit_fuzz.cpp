@@ -46,12 +46,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string path = keys.empty() ? "HKEY_LOCAL_MACHINE\\New" : keys.front().path;
   const std::string name = keys.empty() || keys.front().values.empty() ? "Name" : keys.front().values.front().name;
   Document changed = *again;
-  changed.setText(path, name, "set \"\\ \xc4\xe6");
+  const std::string set = "set \"\\ \xc4\xe6";  // quotes, a backslash, Cyrillic
+  changed.setText(path, name, set);
   const std::string rewritten = vlm::regedit::format(changed);
   const auto reread = vlm::regedit::parse(rewritten);
   if (!reread || reread->encoding() != document->encoding()) fail("a changed file does not read back", rewritten);
   const auto* value = reread->findValue(path, name);
-  if (!value || value->bytes != std::string("set \"\\ \xc4\xe6", 8) + '\0') fail("the value set is lost", rewritten);
+  if (!value || value->bytes != set + '\0') fail("the value set is lost", rewritten);
   auto expected = changed.keys();
   if (!same(expected, reread->keys())) fail("a changed file reads back otherwise", rewritten);
   return 0;

@@ -84,7 +84,9 @@ std::vector<Key> Document::keys() const {
 
 std::size_t Document::addLine(std::string text, std::size_t after) {
   Line& previous = lines_[after];
-  if (previous.text.empty() || previous.text.back() != '\n') previous.text += newline_;  // the file's last line
+  if (previous.text.empty() || previous.text.back() != '\n') {  // the file's last line, ended now
+    previous.text += !previous.text.empty() && previous.text.back() == '\r' ? "\n" : newline_;
+  }
   const std::size_t index = lines_.size();
   lines_.push_back(Line{std::move(text), lines_[after].next});
   lines_[after].next = index;
