@@ -5,7 +5,8 @@
 //
 // Invariants: a row of values has one finite value per parameter, whole where an int is
 // asked for, and writing the values out at full precision reads back as the same row; a
-// malformed row says why; a skipped line is blank or a comment.
+// malformed row says why; a skipped line is blank or a comment; a row of values holds no
+// control character but tabs and a final carriage return.
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -43,6 +44,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       if (row.error.empty()) fail("malformed without a reason", line);
       break;
     case Kind::Values: {
+      const std::string_view body = !line.empty() && line.back() == '\r' ? line.substr(0, line.size() - 1) : line;
+      for (const char c : body) {
+        if ((static_cast<unsigned char>(c) < 0x20 && c != '\t') || c == 0x7f) fail("control character in a row", line);
+      }
       if (row.values.size() != codes.size() || row.fields.size() != codes.size()) fail("value count", line);
       std::string written;
       for (std::size_t i = 0; i < row.values.size(); ++i) {

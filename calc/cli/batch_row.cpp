@@ -1,5 +1,7 @@
 #include "batch_row.hpp"
 
+#include <cstdio>
+
 #include "numbers.hpp"
 
 namespace vlmprop {
@@ -18,6 +20,19 @@ BatchRow parseBatchRow(std::string_view line, std::string_view parameterCodes) {
   if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
   const std::string_view content = trimmed(line);
   if (content.empty() || content.front() == '#') return row;
+  // A control character (a NUL, a line break inside the row) makes no number; a row is never
+  // cut short at one.
+  for (std::size_t i = 0; i < content.size(); ++i) {
+    const auto c = static_cast<unsigned char>(content[i]);
+    if ((c < 0x20 && c != '\t') || c == 0x7f) {
+      char reason[64];
+      std::snprintf(reason, sizeof reason, "control character 0x%02x at byte %zu", c,
+                    static_cast<std::size_t>(content.data() - line.data()) + i + 1);
+      row.kind = BatchRow::Kind::Malformed;
+      row.error = reason;
+      return row;
+    }
+  }
 
   for (std::size_t start = 0;;) {
     const std::size_t comma = content.find(',', start);

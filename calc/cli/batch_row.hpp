@@ -12,7 +12,7 @@ struct BatchRow {
   enum class Kind {
     Skip,       // blank, or a comment starting with '#': not a row
     Values,     // `values` holds one number per parameter
-    Malformed,  // `error` says why
+    Malformed,  // `error` says why; `fields` is empty when the row holds a control character
   };
   Kind kind = Kind::Skip;
   std::vector<std::string> fields;  // the fields as typed, without surrounding blanks
@@ -21,7 +21,8 @@ struct BatchRow {
 };
 
 // `parameterCodes` has one letter per parameter of the export: 'D' a double, 'I' an int
-// (a whole number); empty when it takes none.  A trailing carriage return is ignored.
+// (a whole number); empty when it takes none.  A trailing carriage return is ignored; a
+// control character other than a tab anywhere else makes the row Malformed.
 BatchRow parseBatchRow(std::string_view line, std::string_view parameterCodes);
 
 }  // namespace vlmprop

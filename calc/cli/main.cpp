@@ -9,6 +9,7 @@
 
 #include "chart_command.hpp"
 #include "commands.hpp"
+#include "output.hpp"
 #include "state_command.hpp"
 #include "vlm/codepage.hpp"
 #include "vlmcore5.h"
@@ -32,7 +33,10 @@ constexpr const char* kUsage =
     "                        starting with # are skipped.  Writes one line per input line,\n"
     "                        ARG,...,VALUE,CODE with the value in full precision (%.17g) and the\n"
     "                        library's error code; a line that cannot be read gives an empty\n"
-    "                        value and code -1, and its reason on standard error\n"
+    "                        value and code -1, and its reason on standard error: among them a\n"
+    "                        line holding a control character other than a tab (a NUL, say),\n"
+    "                        with empty argument columns, and a line longer than 65536 bytes,\n"
+    "                        passed over unread.  A byte-order mark at the start is skipped\n"
     "  vlmprop batch state PAIR [FILE]\n"
     "                        the state from PAIR (as for state) once per line of FILE (or of\n"
     "                        standard input), each line holding A,B.  Writes a header line that\n"
@@ -66,8 +70,10 @@ constexpr const char* kUsage =
     "\n"
     "Exit status: 0 done; 1 a computation failed (NAME: the library's error text is printed;\n"
     "table: a row shows an error text; batch: a line could not be read or its call failed;\n"
-    "chart: the state failed or the file could not be written);\n"
-    "2 a usage error.\n";
+    "chart: the state failed or the file could not be written), or the output could not be\n"
+    "written (a message says why; when the reader of a pipe has gone, the program ends at once,\n"
+    "by SIGPIPE or, where that is ignored, quietly with 1);\n"
+    "2 a usage error, or FILE cannot be read (a folder, say).\n";
 
 std::vector<std::string> utf8Arguments(int argc, char** argv) {
   std::vector<std::string> args;
@@ -108,14 +114,9 @@ std::string lower(std::string_view text) {
   return out;
 }
 
-}  // namespace vlmprop
+namespace {
 
-int main(int argc, char** argv) {
-  using namespace vlmprop;
-#if defined(_WIN32)
-  SetConsoleOutputCP(CP_UTF8);
-#endif
-  const Args args = utf8Arguments(argc, argv);
+int run(const Args& args) {
   if (args.empty()) return usageError("nothing to do");
   if (args[0] == "--help" || args[0] == "-h") {
     std::fputs(kUsage, stdout);
@@ -134,4 +135,14 @@ int main(int argc, char** argv) {
   }
   if (args[0].rfind("--", 0) == 0) return usageError("unknown option " + args[0]);
   return callByName(args);
+}
+
+}  // namespace
+}  // namespace vlmprop
+
+int main(int argc, char** argv) {
+#if defined(_WIN32)
+  SetConsoleOutputCP(CP_UTF8);
+#endif
+  return vlmprop::finishOutput(vlmprop::run(vlmprop::utf8Arguments(argc, argv)));
 }

@@ -108,6 +108,51 @@ endif()
 file(WRITE "${rows}" "1000000,400\n")
 run(STORE ${english} EXPECT 0 ARGS batch HPT ${rows})
 
+# Input as editors and other programs leave it: a byte-order mark is skipped; a row holding a
+# control character is unreadable, never cut short (separators, blanks, a final CR and
+# comment lines keep their meaning); a line beyond 64 KiB is passed over without being held.
+string(ASCII 239 187 191 bom)
+string(ASCII 1 soh)
+string(ASCII 11 vt)
+file(WRITE "${rows}" "${bom}3e6,300\n3e6,30${soh}0\n# a comment with ${soh}\n\t\n1e6,${vt}400\r\n3e6,300\r\n")
+run(STORE ${english} EXPECT 1 ARGS batch HPT ${rows})
+expect("${out}" "^3e6,300,${h300},0\n,,,-1\n,,,-1\n3e6,300,${h300},0\n$" "batch with a mark and control characters")
+expect("${err}" "^vlmprop: line 2: control character 0x01 at byte 7\nvlmprop: line 5: control character 0x0b at byte 5\nvlmprop: 4 row\\(s\\), 2 could not be read, 0 failed\n$" "control character reasons")
+# A NUL (which CMake's strings cannot hold) from printf, and a 50 MB line read in less memory
+# than it needs (without sanitizers, whose shadow memory needs more address space).
+set(limit "ulimit -v 200000;")
+if(SANITIZE)
+  set(limit "")
+endif()
+execute_process(
+  COMMAND sh -c "${limit} { printf '3e6,3\\0000\\n'; head -c 50000000 /dev/zero | tr '\\000' 7; printf '\\n3e6,300\\n'; } | \"$0\" batch HPT" ${VLMPROP}
+  OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE status)
+expect("${status}:${out}" "^1:,,,-1\n,,,-1\n3e6,300,${h300},0\n$" "batch with a NUL and a long line")
+expect("${err}" "^vlmprop: line 1: control character 0x00 at byte 6\nvlmprop: line 2: longer than 65536 bytes\n" "NUL and long line reasons")
+
+# A FILE that is a folder or missing is an error naming it.
+foreach(source "${WORK}" "${WORK}/missing.csv")
+  run(STORE ${english} EXPECT 2 ARGS batch HPT "${source}")
+  expect("${err}" "^vlmprop: cannot read ${source}: [^\n]+\n$" "batch from ${source}")
+endforeach()
+
+# Output that cannot be written is an error; a reader that has gone ends the batch at once,
+# by SIGPIPE, or where that is ignored with status 1 and no message.
+file(WRITE "${rows}" "3e6,300\n")
+if(EXISTS /dev/full)
+  foreach(args "vlmHPT;3e6;300" "batch;HPT;${rows}" "table;pt;20;MPa;300;C" "--list")
+    execute_process(COMMAND ${VLMPROP} ${args} OUTPUT_FILE /dev/full ERROR_VARIABLE err RESULT_VARIABLE status)
+    expect("${status}:${err}" "^1:vlmprop: cannot write the output: [^\n]+\n$" "vlmprop ${args} > /dev/full")
+  endforeach()
+endif()
+string(REPEAT "3e6,300\n" 200000 many)
+file(WRITE "${rows}" "${many}")
+execute_process(COMMAND ${VLMPROP} batch HPT ${rows} COMMAND head -c 1 RESULTS_VARIABLE statuses ERROR_VARIABLE err)
+expect("${statuses}:${err}" "^SIGPIPE;0:$" "batch into a closed pipe")
+execute_process(COMMAND sh -c "trap '' PIPE; exec \"$0\" batch HPT \"$1\"" ${VLMPROP} ${rows} COMMAND head -c 1
+                RESULTS_VARIABLE statuses ERROR_VARIABLE err)
+expect("${statuses}:${err}" "^1;0:$" "batch into a closed pipe, SIGPIPE ignored")
+
 # A table in each mode.
 run(STORE ${english} EXPECT 0 ARGS table "F(P, T)" 20 MPa 300 C)
 expect_lines("${out}" 12 "F(P, T)")

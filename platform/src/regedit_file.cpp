@@ -1,164 +1,39 @@
 #include "regedit_file.hpp"
 
-#include <cstdio>
-
+#include "regedit_encoding.hpp"
+#include "regedit_syntax.hpp"
 #include "vlm/codepage.hpp"
 
 namespace vlm::regedit {
 namespace {
 
 constexpr std::string_view kHeader = "REGEDIT4";
-// The header of the registry editor's current export format, whose text is Unicode (UTF-16LE
-// with a byte-order mark, or UTF-8); the lines have the same syntax.
+// The header of the registry editor's current export format, whose text is Unicode; the
+// lines have the same syntax.
 constexpr std::string_view kUnicodeHeader = "Windows Registry Editor Version 5.00";
 
 char lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
-std::vector<std::string_view> splitLines(std::string_view text) {
-  std::vector<std::string_view> lines;
-  while (!text.empty()) {
-    const auto end = text.find('\n');
-    auto line = text.substr(0, end);
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    lines.push_back(line);
-    if (end == std::string_view::npos) break;
-    text.remove_prefix(end + 1);
-  }
-  return lines;
-}
-
-// Reads a quoted string at the start of `s` (which begins with '"'); advances past it.
-std::optional<std::string> readQuoted(std::string_view& s) {
-  if (s.empty() || s.front() != '"') return std::nullopt;
-  std::string out;
-  for (std::size_t i = 1; i < s.size(); ++i) {
-    const char c = s[i];
-    if (c == '\\') {
-      if (++i == s.size()) return std::nullopt;
-      out.push_back(s[i]);
-    } else if (c == '"') {
-      s.remove_prefix(i + 1);
-      return out;
-    } else {
-      out.push_back(c);
-    }
-  }
-  return std::nullopt;
-}
-
-int hexDigit(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  c = lower(c);
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  return -1;
-}
-
-std::optional<std::string> readHexBytes(std::string_view s) {
-  std::string out;
-  while (!s.empty()) {
-    while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
-    if (s.size() < 2) return s.empty() ? std::optional(out) : std::nullopt;
-    const int hi = hexDigit(s[0]), lo = hexDigit(s[1]);
-    if (hi < 0 || lo < 0) return std::nullopt;
-    out.push_back(static_cast<char>(hi * 16 + lo));
-    s.remove_prefix(2);
-    while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
-    if (!s.empty()) {
-      if (s.front() != ',') return std::nullopt;
-      s.remove_prefix(1);
-    }
-  }
+std::string folded(std::string_view name) {
+  std::string out(name);
+  for (char& c : out) c = lower(c);
   return out;
 }
 
-// The data part of a value line, after the '='.
-std::optional<Value> readData(std::string_view s) {
-  Value value;
-  if (!s.empty() && s.front() == '"') {
-    auto text = readQuoted(s);
-    if (!text || !s.empty()) return std::nullopt;
-    value.type = kTypeString;
-    value.bytes = *text + '\0';
-    return value;
-  }
-  if (s.substr(0, 6) == "dword:") {
-    s.remove_prefix(6);
-    if (s.size() != 8) return std::nullopt;
-    unsigned long number = 0;
-    for (char c : s) {
-      const int d = hexDigit(c);
-      if (d < 0) return std::nullopt;
-      number = number * 16 + static_cast<unsigned>(d);
-    }
-    value.type = kTypeDword;
-    for (int i = 0; i < 4; ++i) value.bytes.push_back(static_cast<char>((number >> (8 * i)) & 0xff));
-    return value;
-  }
-  if (s.substr(0, 4) == "hex:") {
-    s.remove_prefix(4);
-    value.type = kTypeBinary;
-  } else if (s.substr(0, 4) == "hex(") {
-    const auto close = s.find("):");
-    if (close == std::string_view::npos || close == 4) return std::nullopt;
-    value.type = 0;
-    for (char c : s.substr(4, close - 4)) {
-      const int d = hexDigit(c);
-      if (d < 0) return std::nullopt;
-      value.type = value.type * 16 + static_cast<unsigned>(d);
-    }
-    s.remove_prefix(close + 2);
-  } else {
-    return std::nullopt;
-  }
-  auto bytes = readHexBytes(s);
-  if (!bytes) return std::nullopt;
-  value.bytes = std::move(*bytes);
-  return value;
+// A line without its line break.
+std::string_view body(std::string_view line) {
+  if (!line.empty() && line.back() == '\n') line.remove_suffix(1);
+  if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+  return line;
 }
 
-bool needsHex(const Value& value) {
-  if (value.type != kTypeString) return true;
-  if (value.bytes.empty() || value.bytes.back() != '\0') return true;
-  for (std::size_t i = 0; i + 1 < value.bytes.size(); ++i) {
-    const auto c = static_cast<unsigned char>(value.bytes[i]);
-    if (c < 0x20 || c == 0x7f) return true;  // line breaks and the like cannot stand in quotes
-  }
-  return false;
-}
+std::string_view lineBreak(std::string_view line) { return line.substr(body(line).size()); }
 
-void appendQuoted(std::string& out, std::string_view text) {
-  out.push_back('"');
-  for (char c : text) {
-    if (c == '\\' || c == '"') out.push_back('\\');
-    out.push_back(c);
-  }
-  out.push_back('"');
-}
-
-void appendData(std::string& out, const Value& value) {
-  if (!needsHex(value)) {
-    appendQuoted(out, std::string_view(value.bytes).substr(0, value.bytes.size() - 1));
-    return;
-  }
-  char prefix[16];
-  if (value.type == kTypeDword && value.bytes.size() == 4) {
-    unsigned long number = 0;
-    for (int i = 3; i >= 0; --i) number = number * 256 + static_cast<unsigned char>(value.bytes[i]);
-    std::snprintf(prefix, sizeof prefix, "dword:%08lx", number);
-    out += prefix;
-    return;
-  }
-  if (value.type == kTypeBinary) {
-    std::snprintf(prefix, sizeof prefix, "hex:");
-  } else {
-    std::snprintf(prefix, sizeof prefix, "hex(%x):", value.type);
-  }
-  out += prefix;
-  for (std::size_t i = 0; i < value.bytes.size(); ++i) {
-    char byte[4];
-    std::snprintf(byte, sizeof byte, i ? ",%02x" : "%02x", static_cast<unsigned char>(value.bytes[i]));
-    out += byte;
-  }
+// A value line whose data is hex...: the only lines that go on over several lines, each but
+// the last ending in '\'.
+bool hexLine(std::string_view line) {
+  if (!syntax::readName(line) || line.empty() || line.front() != '=') return false;
+  return line.substr(1, 3) == "hex";
 }
 
 }  // namespace
@@ -171,134 +46,227 @@ bool sameName(std::string_view a, std::string_view b) {
   return true;
 }
 
-const Section* Document::findSection(std::string_view path) const {
-  for (const auto& section : sections) {
-    if (sameName(section.path, path)) return &section;
-  }
-  return nullptr;
+Document::Document() { lines_.push_back(Line{std::string(kHeader) + "\n"}); }
+
+Document::Section* Document::find(std::string_view path) {
+  const auto found = byPath_.find(folded(path));
+  return found == byPath_.end() ? nullptr : &sections_[found->second];
 }
 
+const Document::Section* Document::find(std::string_view path) const { return const_cast<Document*>(this)->find(path); }
+
 bool Document::hasKey(std::string_view path) const {
-  for (const auto& section : sections) {
-    std::string_view name = section.path;
-    if (sameName(name, path)) return true;
-    if (name.size() > path.size() && name[path.size()] == '\\' && sameName(name.substr(0, path.size()), path)) {
-      return true;
-    }
-  }
-  return false;
+  const std::string key = folded(path);
+  if (byPath_.count(key)) return true;
+  const std::string below = key + "\\";
+  const auto next = byPath_.lower_bound(below);
+  return next != byPath_.end() && next->first.compare(0, below.size(), below) == 0;
 }
 
 const Value* Document::findValue(std::string_view path, std::string_view name) const {
-  const Section* section = findSection(path);
+  const Section* section = find(path);
   if (!section) return nullptr;
-  for (const auto& value : section->values) {
-    if (sameName(value.name, name)) return &value;
+  const auto found = section->byName.find(folded(name));
+  return found == section->byName.end() ? nullptr : &section->slots[found->second].value;
+}
+
+std::vector<Key> Document::keys() const {
+  std::vector<Key> out;
+  for (const Section& section : sections_) {
+    if (!section.present) continue;
+    Key& key = out.emplace_back(Key{section.path, {}});
+    for (const Slot& slot : section.slots) {
+      if (slot.present) key.values.push_back(slot.value);
+    }
   }
-  return nullptr;
+  return out;
+}
+
+std::size_t Document::addLine(std::string text, std::size_t after) {
+  Line& previous = lines_[after];
+  if (previous.text.empty() || previous.text.back() != '\n') {  // the file's last line, ended now
+    previous.text += !previous.text.empty() && previous.text.back() == '\r' ? "\n" : newline_;
+  }
+  const std::size_t index = lines_.size();
+  lines_.push_back(Line{std::move(text), lines_[after].next});
+  lines_[after].next = index;
+  if (after == last_) last_ = index;
+  return index;
+}
+
+std::string Document::toFileText(std::string_view text) const {
+  return encoding_ == Encoding::Ansi ? std::string(text) : codepage::cp1251ToUtf8(text);
+}
+
+Document::Section& Document::section(std::string_view path) {
+  if (Section* found = find(path)) return *found;
+  // A new key goes to the end of the file, after a blank line.
+  const std::size_t header = addLine(toFileText("[" + std::string(path) + "]") + newline_, addLine(newline_, last_));
+  byPath_[folded(path)] = sections_.size();
+  Section& added = sections_.emplace_back(Section{std::string(path)});
+  added.headers.push_back(header);
+  added.anchor = header;
+  return added;
+}
+
+void Document::setValue(Section& section, Value value, std::size_t line) {
+  const std::string name = folded(value.name);
+  const auto found = section.byName.find(name);
+  if (found != section.byName.end()) {
+    Slot& slot = section.slots[found->second];
+    slot.value.type = value.type;
+    slot.value.bytes = std::move(value.bytes);
+    slot.lines.push_back(line);
+    return;
+  }
+  section.byName.emplace(name, section.slots.size());
+  section.slots.push_back(Slot{std::move(value), {line}});
+}
+
+void Document::deleteValue(Section& section, std::string_view name) {
+  const auto found = section.byName.find(folded(name));
+  if (found == section.byName.end()) return;
+  Slot& slot = section.slots[found->second];
+  for (std::size_t line : slot.lines) lines_[line].dropped = true;
+  slot.present = false;
+  section.byName.erase(found);
+}
+
+void Document::deleteKey(std::string_view path) {
+  const std::string key = folded(path);
+  const std::string below = key + "\\";
+  for (auto it = byPath_.lower_bound(key); it != byPath_.end();) {
+    if (it->first != key && it->first.compare(0, below.size(), below) != 0) {
+      if (it->first > below) break;
+      ++it;  // a sibling sorting between the key and its subkeys, such as "key 2" or "key-x"
+      continue;
+    }
+    Section& section = sections_[it->second];
+    for (std::size_t line : section.headers) lines_[line].dropped = true;
+    for (const Slot& slot : section.slots) {
+      for (std::size_t line : slot.lines) lines_[line].dropped = true;
+    }
+    section.present = false;
+    it = byPath_.erase(it);
+  }
 }
 
 void Document::setText(std::string_view path, std::string_view name, std::string_view text) {
-  Section* section = const_cast<Section*>(findSection(path));
-  if (!section) section = &sections.emplace_back(Section{std::string(path), {}});
   Value value{std::string(name), kTypeString, std::string(text) + '\0'};
-  for (auto& existing : section->values) {
-    if (sameName(existing.name, name)) {
-      existing = std::move(value);
-      return;
-    }
+  Section& target = section(path);
+  const auto found = target.byName.find(folded(name));
+  if (found != target.byName.end()) {
+    // The value keeps its name as first written, as the registry keeps it.
+    Slot& slot = target.slots[found->second];
+    slot.value.type = kTypeString;
+    slot.value.bytes = std::move(value.bytes);
+    std::string& stored = lines_[slot.lines.back()].text;
+    stored = toFileText(syntax::valueLine(slot.value)) + std::string(lineBreak(stored));
+    return;
   }
-  section->values.push_back(std::move(value));
+  target.anchor = addLine(toFileText(syntax::valueLine(value)) + newline_, target.anchor);
+  setValue(target, std::move(value), target.anchor);
 }
-
-namespace {
-
-// The text of a file as Windows-1251, the store's own code page: a Unicode export is
-// converted; a REGEDIT4 file is already in it.
-std::string toCodePage(std::string_view text) {
-  if (text.substr(0, 2) == "\xFF\xFE") {
-    text.remove_prefix(2);
-    std::u16string units(text.size() / 2, u'\0');
-    for (std::size_t i = 0; i < units.size(); ++i) {
-      units[i] = static_cast<char16_t>(static_cast<unsigned char>(text[2 * i]) |
-                                       static_cast<unsigned char>(text[2 * i + 1]) << 8);
-    }
-    return codepage::utf16ToCp1251(units);
-  }
-  if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
-  if (text.substr(0, kUnicodeHeader.size()) == kUnicodeHeader) return codepage::utf8ToCp1251(text);
-  return std::string(text);
-}
-
-}  // namespace
 
 std::optional<Document> parse(std::string_view file) {
-  const std::string converted = toCodePage(file);
-  const auto lines = splitLines(converted);
+  FileText decoded = decode(file);
   Document document;
+  document.lines_.clear();
+  document.encoding_ = decoded.encoding;
+  document.bom_ = std::move(decoded.bom);
+  document.trailer_ = std::move(decoded.trailer);
+  const bool unicode = decoded.encoding != Encoding::Ansi;
+  std::string_view text = decoded.text;
+
+  const auto nextLine = [&text] {
+    const auto end = text.find('\n');
+    const auto line = text.substr(0, end == std::string_view::npos ? text.size() : end + 1);
+    text.remove_prefix(line.size());
+    return line;
+  };
   bool headerSeen = false;
-  Section* current = nullptr;
-  for (std::size_t i = 0; i < lines.size(); ++i) {
-    std::string line(lines[i]);
-    // A hex value may continue over several lines, each but the last ending in '\'.
-    while (!line.empty() && line.back() == '\\' && line.find("=hex") != std::string::npos && i + 1 < lines.size()) {
-      line.pop_back();
-      auto next = lines[++i];
-      while (!next.empty() && (next.front() == ' ' || next.front() == '\t')) next.remove_prefix(1);
-      line += next;
+  std::size_t current = Document::kNone;  // the section the value lines belong to
+  bool deletedKey = false;                // the lines follow a [-key]: ignored, as an import does
+  while (!text.empty()) {
+    std::string_view first = nextLine();
+    std::string raw(first);
+    std::string logical(body(first));
+    if (!logical.empty() && logical.back() == '\\' && hexLine(logical)) {
+      while (!logical.empty() && logical.back() == '\\' && !text.empty()) {
+        const std::string_view next = nextLine();
+        raw += next;
+        std::string_view more = body(next);
+        while (!more.empty() && (more.front() == ' ' || more.front() == '\t')) more.remove_prefix(1);
+        logical.pop_back();
+        logical += more;
+      }
     }
-    std::string_view s = line;
+    if (!document.lines_.empty()) document.lines_.back().next = document.lines_.size();
+    const std::size_t index = document.lines_.size();
+    document.lines_.push_back(Document::Line{std::move(raw)});
+    document.last_ = index;
+
+    const std::string converted = unicode ? codepage::utf8ToCp1251(logical) : std::string();
+    std::string_view s = unicode ? std::string_view(converted) : std::string_view(logical);
     if (s.empty() || s.front() == ';') continue;
     if (!headerSeen) {
       if (s != kHeader && s != kUnicodeHeader) return std::nullopt;
       headerSeen = true;
+      if (lineBreak(first) == "\r\n") document.newline_ = "\r\n";
       continue;
     }
     if (s.front() == '[') {
       if (s.back() != ']' || s.size() < 3) return std::nullopt;
       const auto path = s.substr(1, s.size() - 2);
-      if (path.front() == '-') return std::nullopt;  // deletions belong to imports, not to a store
-      current = const_cast<Section*>(document.findSection(path));
-      if (!current) current = &document.sections.emplace_back(Section{std::string(path), {}});
+      deletedKey = path.front() == '-';
+      if (deletedKey) {
+        document.deleteKey(path.substr(1));
+        document.lines_[index].dropped = true;
+        current = Document::kNone;
+        continue;
+      }
+      const auto found = document.byPath_.find(folded(path));
+      if (found == document.byPath_.end()) {
+        document.byPath_.emplace(folded(path), document.sections_.size());
+        current = document.sections_.size();
+        document.sections_.push_back(Document::Section{std::string(path)});
+      } else {
+        current = found->second;
+      }
+      document.sections_[current].headers.push_back(index);
+      document.sections_[current].anchor = index;
       continue;
     }
-    if (!current) return std::nullopt;
-    Value value;
-    if (s.front() == '@') {
-      s.remove_prefix(1);
-    } else {
-      auto name = readQuoted(s);
-      if (!name) return std::nullopt;
-      value.name = std::move(*name);
+    if (deletedKey) {
+      document.lines_[index].dropped = true;
+      continue;
     }
-    if (s.empty() || s.front() != '=') return std::nullopt;
+    if (current == Document::kNone) return std::nullopt;
+    auto name = syntax::readName(s);
+    if (!name || s.empty() || s.front() != '=') return std::nullopt;
     s.remove_prefix(1);
-    auto data = readData(s);
-    if (!data) return std::nullopt;
-    data->name = std::move(value.name);
-    current->values.push_back(std::move(*data));
+    Document::Section& section = document.sections_[current];
+    if (s == "-") {
+      document.deleteValue(section, *name);
+      document.lines_[index].dropped = true;
+      continue;
+    }
+    auto value = syntax::readData(s);
+    if (!value) return std::nullopt;
+    value->name = std::move(*name);
+    document.setValue(section, std::move(*value), index);
+    section.anchor = index;
   }
   if (!headerSeen) return std::nullopt;
   return document;
 }
 
 std::string format(const Document& document) {
-  std::string out(kHeader);
-  out += "\n";
-  for (const auto& section : document.sections) {
-    out += "\n[" + section.path + "]\n";
-    for (const auto& value : section.values) {
-      if (value.name.empty()) {
-        out += "@";
-      } else {
-        appendQuoted(out, value.name);
-      }
-      out += "=";
-      appendData(out, value);
-      out += "\n";
-    }
+  FileText file{document.encoding_, document.bom_, {}, document.trailer_};
+  for (std::size_t i = 0; i != Document::kNone; i = document.lines_[i].next) {
+    if (!document.lines_[i].dropped) file.text += document.lines_[i].text;
   }
-  return out;
+  return encode(file);
 }
 
 }  // namespace vlm::regedit

@@ -6,6 +6,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -13,7 +15,9 @@
 #include <string>
 
 #include "regedit_file.hpp"
+#include "store_files.hpp"
 #include "store_test_env.hpp"
+#include "vlm/product_key.hpp"
 #include "vlm/store.hpp"
 
 namespace {
@@ -192,6 +196,164 @@ TEST_F(StoreFile, ConcurrentWritersLeaveOneCompleteState) {
   for (const auto& entry : fs::directory_iterator(machine_.parent_path())) {
     EXPECT_EQ(entry.path().string().find(".tmp"), std::string::npos) << "temporary file left: " << entry.path();
   }
+}
+
+std::string utf16(const std::u16string& text) {
+  std::string out = "\xFF\xFE";
+  for (char16_t unit : text) out += {static_cast<char>(unit & 0xff), static_cast<char>(unit >> 8)};
+  return out;
+}
+
+// A store that is a symbolic link to a file elsewhere: the file it leads to is replaced, the
+// link stays, and the file keeps its encoding (UTF-16 here), its comments and the keys of
+// other programs; the lock and the temporary file are the target's.
+TEST_F(StoreFile, ALinkLeadsToTheFileThatIsSaved) {
+  const auto target = storetest::scratchDir() / "elsewhere" / "settings.reg";
+  const std::u16string kept =
+      u"Windows Registry Editor Version 5.00\r\n\r\n; \u65e5\u672c, by hand\r\n"
+      u"[HKEY_CURRENT_USER\\Other \U0001F600]\r\n\"\u00e9\"=\"\u4e2d\"\r\n\r\n"
+      u"[HKEY_LOCAL_MACHINE\\SOFTWARE\\Brindlow\\Velmora]\r\n\"Language\"=\"English\"\r\n";
+  spit(target, utf16(kept));
+  fs::create_symlink("elsewhere/settings.reg", storetest::scratchDir() / "link.reg");
+  fs::create_directories(storetest::scratchDir() / "links");
+  fs::create_symlink("../link.reg", storetest::scratchDir() / "links" / "machine.reg");
+  ::setenv("VLM_REGISTRY", (storetest::scratchDir() / "links" / "machine.reg").c_str(), 1);
+  write("Unit", "\xc4\xe6");  // Дж
+  EXPECT_TRUE(fs::is_symlink(storetest::scratchDir() / "links" / "machine.reg"));
+  EXPECT_EQ(slurp(target), utf16(kept + u"\"Unit\"=\"\u0414\u0436\"\r\n"));
+  EXPECT_EQ(read("Unit"), "\xc4\xe6");
+  std::vector<std::string> names;
+  for (const auto& entry : fs::directory_iterator(target.parent_path())) names.push_back(entry.path().filename());
+  std::sort(names.begin(), names.end());
+  EXPECT_EQ(names, (std::vector<std::string>{"settings.reg", "settings.reg.lock"}));
+  EXPECT_FALSE(fs::exists(user_));
+  fs::remove_all(target.parent_path());
+}
+
+// A save that would make the file larger than the largest file read is refused with a
+// message, and the file stays as it was: reading and writing agree on the limit.
+TEST_F(StoreFile, ASaveBeyondTheReadLimitIsRefused) {
+  std::string text = "REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Brindlow\\Velmora]\n\"Language\"=\"Russian\"\n";
+  text += "\"Filler\"=\"" + std::string((1 << 20) - text.size() - 100, 'x') + "\"\n";
+  spit(machine_, text);
+  write("Small", "1");  // still within the limit
+  const std::string before = slurp(machine_);
+  Key key;
+  ASSERT_TRUE(key.create(kPath));
+  key.write("Large", std::string(200, 'y'));
+  ::testing::internal::CaptureStderr();
+  EXPECT_FALSE(key.close());
+  EXPECT_NE(::testing::internal::GetCapturedStderr().find("not saved"), std::string::npos);
+  EXPECT_EQ(slurp(machine_), before);
+  EXPECT_FALSE(fs::exists(user_)) << "not sent elsewhere";
+  EXPECT_EQ(read("Language"), "Russian");
+  EXPECT_EQ(read("Small"), "1");
+}
+
+// A temporary file whose process is gone (killed while saving) is removed by the next save;
+// one of a live process is left alone.
+TEST_F(StoreFile, TemporaryFilesOfDeadProcessesAreRemoved) {
+  const pid_t dead = ::fork();
+  if (dead == 0) ::_exit(0);
+  ::waitpid(dead, nullptr, 0);
+  const auto temp = [&](pid_t pid) { return fs::path(machine_.string() + ".tmp" + std::to_string(pid)); };
+  spit(temp(dead), "REGEDIT4\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Brindlow\\Velmora]\n\"A\"=\"torn");
+  spit(temp(::getppid()), "a save under way");
+  write("A", "1");
+  EXPECT_FALSE(fs::exists(temp(dead)));
+  EXPECT_TRUE(fs::exists(temp(::getppid())));
+  EXPECT_EQ(read("A"), "1");
+  fs::remove(temp(::getppid()));
+}
+
+// Each file that cannot be parsed is kept under a name of its own.
+TEST_F(StoreFile, EveryUnparsableFileIsKept) {
+  for (const char* suffix : {".bad", ".bad.1", ".bad.2"}) fs::remove(machine_.string() + suffix);
+  for (const char* garbage : {"first\n", "second\n", "third\n"}) {
+    spit(machine_, garbage);
+    write("A", "1");
+  }
+  EXPECT_EQ(slurp(machine_.string() + ".bad"), "first\n");
+  EXPECT_EQ(slurp(machine_.string() + ".bad.1"), "second\n");
+  EXPECT_EQ(slurp(machine_.string() + ".bad.2"), "third\n");
+}
+
+// An open key reads the files as they were when it opened: the values of one save.
+TEST_F(StoreFile, AKeyReadsOneSnapshot) {
+  write("A", "old");
+  write("B", "old");
+  Key key;
+  ASSERT_TRUE(key.open(kPath, Access::Query));
+  char buffer[16];
+  ASSERT_TRUE(key.read("A", buffer, 15));
+  EXPECT_STREQ(buffer, "old");
+  {
+    Key other;
+    ASSERT_TRUE(other.create(kPath));
+    other.write("A", "new");
+    other.write("B", "new");
+    ASSERT_TRUE(other.close());
+  }
+  ASSERT_TRUE(key.read("B", buffer, 15));
+  EXPECT_STREQ(buffer, "old");
+  EXPECT_EQ(read("B"), "new");
+}
+
+// The language is asked for on every error text: a file that certainly has not changed
+// (the same device, inode, size and times, and unchanged for some seconds before it was
+// read) is not parsed again, and any change shows at the next call.
+TEST_F(StoreFile, AnUnchangedFileIsNotParsedAgain) {
+  namespace files = vlm::store::files;
+  spit(machine_, "REGEDIT4\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Brindlow\\Velmora]\n\"Language\"=\"English\"\n");
+  std::size_t parses = files::parseCount();
+  EXPECT_FALSE(vlm::russianSelected());
+  EXPECT_FALSE(vlm::russianSelected());
+  EXPECT_EQ(files::parseCount(), parses + 2) << "a file changed just now is read each time";
+  ::sleep(4);
+  for (int i = 0; i < 3; ++i) EXPECT_FALSE(vlm::russianSelected());
+  EXPECT_EQ(files::parseCount(), parses + 3);
+  {
+    // The same length, in place: only the change time tells.
+    std::fstream file(machine_, std::ios::in | std::ios::out | std::ios::binary);
+    file.seekp(static_cast<std::streamoff>(slurp(machine_).find("English")));
+    file << "Russian";
+  }
+  EXPECT_TRUE(vlm::russianSelected());
+  EXPECT_EQ(files::parseCount(), parses + 4);
+  write("Language", "English");  // a new file in its place
+  EXPECT_FALSE(vlm::russianSelected());
+}
+
+// The calculator's load and save of a store as large as is read, about 19,000 keys: well
+// under a second each.
+TEST_F(StoreFile, ALargeStoreLoadsAndSavesQuickly) {
+  std::string text = "REGEDIT4\n";
+  for (int i = 0; text.size() < (1 << 20) - 2000; ++i) {
+    text += "\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Other\\Key" + std::to_string(i) + "]\n\"V\"=\"value\"\n";
+  }
+  text += "\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Brindlow\\Velmora]\n";
+  for (int v = 0; v < 21; ++v) text += "\"Value" + std::to_string(v) + "\"=\"1\"\n";
+  spit(machine_, text);
+  const auto start = std::chrono::steady_clock::now();
+  {
+    Key key;
+    ASSERT_TRUE(key.open(kPath, Access::Query));
+    char buffer[1024];
+    for (int v = 0; v < 21; ++v) EXPECT_TRUE(key.read(("Value" + std::to_string(v)).c_str(), buffer, 1023));
+  }
+  const std::chrono::duration<double> load = std::chrono::steady_clock::now() - start;
+  {
+    Key key;
+    ASSERT_TRUE(key.create(kPath));
+    for (int v = 0; v < 21; ++v) key.write(("Value" + std::to_string(v)).c_str(), "2");
+    EXPECT_TRUE(key.close());
+  }
+  const std::chrono::duration<double> save = std::chrono::steady_clock::now() - start - load;
+  EXPECT_EQ(read("Value20"), "2");
+  EXPECT_LT(load.count(), storetest::kQuickSeconds);
+  EXPECT_LT(save.count(), storetest::kQuickSeconds);
+  RecordProperty("load_seconds", std::to_string(load.count()));
+  RecordProperty("save_seconds", std::to_string(save.count()));
 }
 
 }  // namespace

@@ -11,6 +11,14 @@
 
 namespace storetest {
 
+// A time that work of linear cost takes well within (quadratic work took a minute), with room
+// for a loaded machine and for the sanitizers' slower code.
+#if defined(__SANITIZE_ADDRESS__)
+inline constexpr double kQuickSeconds = 5;
+#else
+inline constexpr double kQuickSeconds = 1;
+#endif
+
 inline std::filesystem::path scratchDir() {
   static const auto dir = std::filesystem::temp_directory_path() / ("vlm-store-" + std::to_string(::getpid()));
   return dir;

@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -440,6 +441,50 @@ class WindowTest : public QObject {
     QCOMPARE(textOf(id::kArgument1Edit), longest);
     again.close();
     QCOMPARE(storedValue("TemperatureValue"), longest.toStdString());
+  }
+
+  // The store as another program or a person left it: a symbolic link to a UTF-16 file with
+  // a comment, another program's key with characters beyond Windows-1251, and a value deleted
+  // by hand.  The calculator reads it as an import would and saves into the file the link
+  // leads to, in UTF-16, changing nothing but its own values.
+  void settingsKeepTheStoreFile() {
+    const QString target = storeDir + QStringLiteral("/elsewhere/registry.reg");
+    QDir().mkpath(storeDir + QStringLiteral("/elsewhere"));
+    const QString other =
+        QStringLiteral("; written by hand\r\n[HKEY_CURRENT_USER\\\u65e5\u672c]\r\n\"Name\"=\"\u4e2d\"\r\n");
+    const QString text = QStringLiteral("Windows Registry Editor Version 5.00\r\n\r\n") + other +
+                         QStringLiteral(
+                             "\r\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Brindlow\\Velmora\\Velmora Calculator\\Defaults]\r\n"
+                             "\"Accuracy\"=\"9\"\r\n\"PressureValue\"=\"250000\"\r\n\"Accuracy\"=-\r\n");
+    const auto utf16 = [](const QString& s) {
+      return QByteArray("\xFF\xFE") + QByteArray(reinterpret_cast<const char*>(s.utf16()), s.size() * 2);
+    };
+    QFile file(target);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(utf16(text));
+    file.close();
+    QVERIFY(QFile::link(target, machineStore()));
+
+    open();
+    QCOMPARE(textOf(id::kArgument1Edit), QStringLiteral("250000"));
+    QCOMPARE(textOf(1023), shownAs(vlmHPT(2.5e5, 373.15), 5));  // the deleted digit count is the default
+    digitDialog([](QDialog& dialog) {
+      dialog.findChild<QLineEdit*>(QStringLiteral("1020"))->setText(QStringLiteral("7"));
+      dialog.accept();
+    });
+    action("exit")->trigger();
+
+    QVERIFY(QFileInfo(machineStore()).isSymLink());
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray saved = file.readAll();
+    QVERIFY(saved.startsWith("\xFF\xFE"));
+    const QString back =
+        QString::fromUtf16(reinterpret_cast<const char16_t*>(saved.constData() + 2), (saved.size() - 2) / 2);
+    QVERIFY2(back.startsWith(QStringLiteral("Windows Registry Editor Version 5.00\r\n\r\n") + other), qPrintable(back));
+    QVERIFY(back.contains(QStringLiteral("\r\n\"Accuracy\"=\"7\"\r\n")));
+    QVERIFY(!back.contains(QStringLiteral("\"9\"")) && !back.contains(QStringLiteral("=-")));
+    QCOMPARE(storedValue("PressureValue"), std::string("250000"));
+    QDir(storeDir + QStringLiteral("/elsewhere")).removeRecursively();
   }
 
   // At 15 digits a result field shows its whole text, exponent included, even the longest

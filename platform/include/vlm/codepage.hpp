@@ -23,6 +23,10 @@ std::u16string cp1251ToUtf16(std::string_view text);
 std::string utf8ToCp1251(std::string_view text, char replacement = '?');
 std::string utf16ToCp1251(std::u16string_view text, char replacement = '?');
 
+// Appends the UTF-8 form of code point `c` (at most U+10FFFF; a surrogate gets the three
+// bytes of its own value).
+void appendUtf8(std::string& out, char32_t c);
+
 // Lower-case form of a Windows-1251 byte: Latin A-Z and every Cyrillic capital of the code
 // page; other bytes unchanged.
 char toLower(char byte);
