@@ -1,4 +1,4 @@
-# The VBA module of vlmcore5 (Velmora.bas), for Excel and the other Office hosts, 32- and
+# The VBA module of vlmcore5 (Velmora.bas), for Excel, 32- and
 # 64-bit, from the reference table (included by reference.cmake, which has read it):
 #   - every export declared for both VBA 7 (Office 2010 on, PtrSafe, LongPtr) and VBA 6;
 #   - the settings and error-state exports public, for macros;
@@ -9,8 +9,8 @@
 #     that the declarations find it without PATH.
 # The text has CRLF line ends, as the VBA editor's import expects.
 
-# "ByVal p As Double, ByVal t As Double" of one export (pointer: the VBA type of a pointer).
-function(vlm_vba_params name pointer out)
+# "ByVal p As Double, ByVal t As Double" of one export.
+function(vlm_vba_params name out)
   set(list)
   foreach(param IN LISTS R_${name}_PARAMS)
     vlm_split_param("${param}")
@@ -38,7 +38,7 @@ endfunction()
 function(vlm_vba_declares safe pointer out)
   set(text "")
   foreach(name IN LISTS R_NAMES)
-    vlm_vba_params(${name} ${pointer} params)
+    vlm_vba_params(${name} params)
     vlm_vba_type(${name} ${pointer} type)
     if(R_${name}_FAMILY STREQUAL "settings")
       string(APPEND text "Public Declare ${safe}Function ${name} Lib \"vlmcore5.dll\" (${params}) As ${type}\n")
@@ -114,28 +114,11 @@ End Sub
       continue()
     endif()
     vlm_param_texts(${name})
-    set(args)
-    set(bare_list)
-    foreach(param IN LISTS R_${name}_PARAMS)
-      vlm_split_param("${param}")
-      if(p_type STREQUAL "double")
-        list(APPEND args "ByVal ${p_name} As Double")
-      else()
-        list(APPEND args "ByVal ${p_name} As Long")
-      endif()
-      list(APPEND bare_list "${p_name}")
-    endforeach()
-    list(JOIN args ", " args)
-    list(JOIN bare_list ", " call)
-    set(unit "${R_${name}_UNIT}")
-    if(unit STREQUAL "-")
-      set(unit "")
-    else()
-      set(unit " [${unit}]")
-    endif()
-    string(APPEND text "' ${R_${name}_RESULT}${unit} from ${with_units}\n")
+    vlm_vba_params(${name} args)
+    vlm_result_text(${name} result)
+    string(APPEND text "' ${result} from ${with_units}\n")
     string(APPEND text "Public Function ${name}(${args}) As Variant\n")
-    string(APPEND text "    Ready\n    ${name} = Shown(dll_${name}(${call}))\nEnd Function\n\n")
+    string(APPEND text "    Ready\n    ${name} = Shown(dll_${name}(${bare}))\nEnd Function\n\n")
   endforeach()
   string(REPLACE "\n" "\r\n" text "${text}")
   set(${out} "${text}" PARENT_SCOPE)

@@ -72,7 +72,7 @@ install(FILES ${implib} DESTINATION lib RENAME libvlmcore5.dll.a)
 install(FILES ${def} ${msvc_lib} DESTINATION lib)
 install(FILES ${PROJECT_SOURCE_DIR}/docs/functions.md DESTINATION doc)
 
-# The VBA module for Excel and the other Office hosts, from the export table, and its guide.
+# The VBA module for Excel, from the export table, and its guide.
 set(bas ${CMAKE_CURRENT_BINARY_DIR}/Velmora.bas)
 add_custom_command(
   OUTPUT ${bas}

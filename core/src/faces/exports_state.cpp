@@ -26,7 +26,7 @@ template <class Solve>
 Result field(const Config& c, double number, const Solve& solve) {
   if (!(number >= 0 && number <= kFieldCount) || number != std::floor(number)) return vlm::failure(vlm::kOutOfRange);
   vlm_state s{};
-  const vlm::Code code = solve(c, s);
+  const vlm::state::Code code = solve(c, s);
   if (code != vlm::kNoError) return vlm::failure(code);
   const int n = static_cast<int>(number);
   if (n == 0) return {static_cast<double>(s.region), vlm::kNoError};
