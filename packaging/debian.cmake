@@ -41,9 +41,10 @@ endwhile()
 
 # The library: shlibs asking for at least this version, ldconfig run by trigger.
 set(CPACK_DEBIAN_LIB_PACKAGE_SECTION libs)
-set(CPACK_COMPONENT_LIB_DESCRIPTION "Water and steam property library\n"
-    " IAPWS-IF97 thermodynamic properties, transport properties and surface tension of water\n"
-    " and steam as plain C functions in SI units, and the state interface velmora.h.")
+string(CONCAT CPACK_COMPONENT_LIB_DESCRIPTION "Water and steam property library\n"
+    " IAPWS-IF97 thermodynamic properties, transport properties and surface\n"
+    " tension of water and steam as plain C functions in SI units, and the\n"
+    " state interface velmora.h.")
 set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS ON)
 set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS_POLICY ">=")
 file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/debian/lib/triggers "activate-noawait ldconfig\n")
@@ -52,24 +53,25 @@ set(CPACK_DEBIAN_LIB_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
 set(CPACK_DEBIAN_DEV_PACKAGE_SECTION libdevel)
 set(CPACK_COMPONENT_DEV_DEPENDS lib)
-set(CPACK_COMPONENT_DEV_DESCRIPTION "Water and steam property library (development files)\n"
-    " The C headers, the CMake package (find_package(vlmcore5)), the pkg-config file\n"
-    " vlmcore5.pc and the reference of every function with its units.")
+string(CONCAT CPACK_COMPONENT_DEV_DESCRIPTION "Water and steam property library (development files)\n"
+    " The C headers, the CMake package (find_package(vlmcore5)), the\n"
+    " pkg-config file vlmcore5.pc and the reference of every function with\n"
+    " its units.")
 
 set(CPACK_COMPONENT_CALC_DEPENDS lib)
 # dpkg-shlibdeps finds the library the programs need in the build tree; the dependency on its
 # package comes from the component's.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS_PRIVATE_DIRS ${CMAKE_LIBRARY_OUTPUT_DIRECTORY})
-set(CPACK_COMPONENT_CALC_DESCRIPTION "Water and steam properties: calculator and command-line tool\n"
-    " vlmcalc, a calculator window for the properties of a state of water or steam, and\n"
-    " vlmprop, which calls any function of the library, prints a state's rows and computes\n"
-    " files of states.")
+string(CONCAT CPACK_COMPONENT_CALC_DESCRIPTION "Water and steam properties: calculator and command-line tool\n"
+    " vlmcalc, a calculator window for the properties of a state of water or\n"
+    " steam, and vlmprop, which calls any function of the library, prints a\n"
+    " state's rows and computes files of states.")
 
 set(CPACK_DEBIAN_PYTHON_PACKAGE_SECTION python)
 set(CPACK_DEBIAN_PYTHON_PACKAGE_DEPENDS "python3, python3-numpy")
-set(CPACK_COMPONENT_PYTHON_DESCRIPTION "Water and steam properties for Python over numpy arrays\n"
-    " The package velmora: every function of the library and the whole state from a pair of\n"
-    " properties, over numbers and numpy arrays.")
+string(CONCAT CPACK_COMPONENT_PYTHON_DESCRIPTION "Water and steam properties for Python over numpy arrays\n"
+    " The package velmora: every function of the library and the whole state\n"
+    " from a pair of properties, over numbers and numpy arrays.")
 
 # copyright in the machine-readable format, the licence text from LICENSE.
 file(READ ${PROJECT_SOURCE_DIR}/LICENSE license)
@@ -79,10 +81,12 @@ string(REGEX MATCH "Copyright \\(c\\) ([^\n]+)" _ "${license}")
 set(holder "${CMAKE_MATCH_1}")
 string(REGEX REPLACE "^Copyright [^\n]+\n\n" "" license "${license}")
 string(REGEX REPLACE "\n\n" "\n.\n" license "${license}")
-string(REGEX REPLACE "\n" "\n " license "${license}")
+string(REGEX REPLACE "\n" "\n"
+    " " license "${license}")
 file(WRITE ${deb_copyright}
      "Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/\n"
-     "Upstream-Name: velmora\n\nFiles: *\nCopyright: ${holder}\nLicense: Expat\n ${license}\n")
+     "Upstream-Name: velmora\n\nFiles: *\nCopyright: ${holder}\nLicense: Expat\n"
+    " ${license}\n")
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/LICENSE
                                                               ${PROJECT_SOURCE_DIR}/CHANGELOG.md)
 
@@ -97,13 +101,15 @@ execute_process(COMMAND gzip -9nc ${CMAKE_CURRENT_BINARY_DIR}/debian/changelog O
 find_program(VLM_HELP2MAN help2man)
 if(VLM_HELP2MAN)
   set(man_pages)
+  set(summary_vlmprop "water and steam properties on the command line")
+  set(summary_vlmcalc "calculator window for the properties of water and steam")
   foreach(program IN LISTS programs)
     set(page ${CMAKE_CURRENT_BINARY_DIR}/man/${program}.1)
     add_custom_command(
       OUTPUT ${page}.gz
       COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_CURRENT_BINARY_DIR}/man
       COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen ${VLM_HELP2MAN} --no-info --no-discard-stderr
-              --section=1 --source=Velmora --output=${page} $<TARGET_FILE:${program}>
+              --section=1 --source=Velmora "--name=${summary_${program}}" --output=${page} $<TARGET_FILE:${program}>
       COMMAND gzip -9nf ${page}
       DEPENDS ${program}
       COMMENT "Manual page ${program}.1")
