@@ -3,8 +3,9 @@
 # minimum version, an ldconfig trigger, the manual pages, and (where lintian is installed)
 # no lintian error:
 #   cmake -DBUILD=<build dir> -DWORK=<scratch> -DVERSION=x.y.z -DMAJOR=n [-DPYTHON=ON]
-#         [-DLINTIAN=lintian] -P deb_test.cmake
+#         [-DMAN_PAGES=vlmprop,vlmcalc] [-DLINTIAN=lintian] -P deb_test.cmake
 cmake_policy(VERSION 3.20)
+string(REPLACE "," ";" MAN_PAGES "${MAN_PAGES}")
 include(${CMAKE_CURRENT_LIST_DIR}/../../cmake/same_items.cmake)
 file(REMOVE_RECURSE "${WORK}")
 file(MAKE_DIRECTORY "${WORK}")
@@ -71,7 +72,7 @@ endif()
 if(NOT depends_libvlmcore5-dev MATCHES "${lib} \\(= ${VERSION}\\)")
   message(SEND_ERROR "libvlmcore5-dev does not depend on its library: ${depends_libvlmcore5-dev}")
 endif()
-foreach(page vlmprop vlmcalc)
+foreach(page IN LISTS MAN_PAGES)
   if(NOT files_vlmcalc MATCHES "/usr/share/man/man1/${page}\\.1\\.gz\n")
     message(SEND_ERROR "vlmcalc has no manual page ${page}.1")
   endif()
