@@ -10,15 +10,15 @@ endif()
 set_target_properties(${programs} PROPERTIES INSTALL_RPATH "$ORIGIN/${bin_to_lib}")
 
 install(TARGETS vlmcore5 EXPORT vlmcore5Targets
-  LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR} NAMELINK_COMPONENT dev
+  LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT lib NAMELINK_COMPONENT dev
   INCLUDES DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
 install(FILES ${public_headers} DESTINATION ${CMAKE_INSTALL_INCLUDEDIR} COMPONENT dev)
-install(TARGETS ${programs} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS ${programs} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT calc)
 if(TARGET vlmcalc)
-  install(FILES linux/vlmcalc.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-  install(FILES linux/vlmcalc.png DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/48x48/apps)
+  install(FILES linux/vlmcalc.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications COMPONENT calc)
+  install(FILES linux/vlmcalc.png DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/48x48/apps COMPONENT calc)
 endif()
-install(FILES ${doc_files} ${PROJECT_SOURCE_DIR}/docs/functions.md DESTINATION ${CMAKE_INSTALL_DOCDIR})
+install(FILES ${doc_files} ${PROJECT_SOURCE_DIR}/docs/functions.md DESTINATION ${CMAKE_INSTALL_DOCDIR} COMPONENT dev)
 
 # find_package(vlmcore5 5.1): the target vlmcore5::vlmcore5.
 set(cmake_dir ${CMAKE_INSTALL_LIBDIR}/cmake/vlmcore5)
@@ -36,11 +36,4 @@ string(REGEX REPLACE "/$" "" pc_to_prefix "${pc_to_prefix}")
 configure_file(linux/vlmcore5.pc.in ${CMAKE_CURRENT_BINARY_DIR}/vlmcore5.pc @ONLY)
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/vlmcore5.pc DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig COMPONENT dev)
 
-set(CPACK_GENERATOR TGZ DEB)
-set(CPACK_PACKAGE_FILE_NAME velmora-${PROJECT_VERSION}-linux-${CMAKE_SYSTEM_PROCESSOR})
-set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_MAINTAINER "The Velmora authors")
-set(CPACK_DEBIAN_PACKAGE_SECTION science)
-set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
-set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS ON)
+include(debian.cmake)

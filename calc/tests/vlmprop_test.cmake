@@ -69,7 +69,7 @@ expect("${out}" "^vlmprop [0-9]+\\.[0-9]+\\.[0-9]+\n$" "--version")
 
 # The list of exports, with units, the parameters in one column whatever the name's length.
 run(STORE ${english} EXPECT 0 ARGS --list)
-expect_lines("${out}" 136 "--list")
+expect_lines("${out}" 142 "--list")
 expect("${out}" "\nvlmR3PTR0 +\\(p \\[Pa\\], t \\[K\\], r0 \\[kg/m3\\]\\) -> double: density \\[kg/m3\\]\n" "--list")
 expect("${out}" "\nvlmTHERMCONDPT +\\(p \\[Pa\\], t \\[K\\]\\) -> double: thermal conductivity \\[W/\\(m K\\)\\]\n" "--list")
 string(REGEX MATCHALL "[^\n]+" lines "${out}")

@@ -250,6 +250,16 @@ VLM_API double VLM_CALL vlmXSTDYNVIS(double t, double dv); /* dryness from t [K]
 VLM_API double VLM_CALL vlmXSTKINVIS(double t, double kv); /* dryness from t [K], kv [m2/s] */
 VLM_API double VLM_CALL vlmXSTPRANDTLE(double t, double pr); /* dryness from t [K], pr */
 
+/* One field of the whole state from a pair of properties, solved as the state interface (velmora.h) does with the process-wide settings.  field: 0 region (1, 2, 3, 4 two-phase, 5), 1 p (Pa), 2 T (K), 3 rho (kg/m3), 4 v (m3/kg), 5 u (J/kg), 6 h (J/kg), 7 s (J/(kg K)), 8 cp (J/(kg K)), 9 cv (J/(kg K)), 10 w (m/s), 11 x (-, -1 outside region 4), 12 thermal conductivity (W/(m K)), 13 dynamic viscosity (Pa s), 14 kinematic viscosity (m2/s), 15 Prandtl number (-), 16 isentropic exponent (-), 17 surface tension (N/m).
+ * Range check: the ranges of the state's pair, as the state interface checks them (while the check-range mode is on).
+ * Error codes: 0, 1, 2, 3, 4. */
+VLM_API double VLM_CALL vlmSTATEPT(double p, double t, double field); /* the field numbered field of the state from (p, t) (code 2 also for a field number outside 0 to 17 or a transport field the state leaves undefined) from p [Pa], t [K], field */
+VLM_API double VLM_CALL vlmSTATEPH(double p, double h, double field); /* the field numbered field of the state from (p, h) (code 2 also for a field number outside 0 to 17 or a transport field the state leaves undefined) from p [Pa], h [J/kg], field */
+VLM_API double VLM_CALL vlmSTATEPS(double p, double s, double field); /* the field numbered field of the state from (p, s) (code 2 also for a field number outside 0 to 17 or a transport field the state leaves undefined) from p [Pa], s [J/(kg K)], field */
+VLM_API double VLM_CALL vlmSTATEHS(double h, double s, double field); /* the field numbered field of the state from (h, s) (code 2 also for a field number outside 0 to 17 or a transport field the state leaves undefined) from h [J/kg], s [J/(kg K)], field */
+VLM_API double VLM_CALL vlmSTATETX(double t, double x, double field); /* the field numbered field of the state from saturation temperature t and dryness x (code 2 also for a field number outside 0 to 17 or a transport field the state leaves undefined) from t [K], x, field */
+VLM_API double VLM_CALL vlmSTATEPX(double p, double x, double field); /* the field numbered field of the state from saturation pressure p and dryness x (code 2 also for a field number outside 0 to 17 or a transport field the state leaves undefined) from p [Pa], x, field */
+
 /* clang-format on */
 /* END of the generated declarations. */
 

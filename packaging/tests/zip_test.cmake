@@ -16,7 +16,8 @@ execute_process(COMMAND ${CMAKE_COMMAND} -E tar xf "${WORK}/${NAME}.zip" WORKING
 
 set(binaries vlmcore5.dll vlmcalc.exe vlmprop.exe vlmmcad.dll)
 set(expected ${binaries} README-Windows.txt LICENSE.txt CHANGELOG.txt THIRD-PARTY-NOTICES.txt
-             lib/libvlmcore5.dll.a lib/vlmcore5.def)
+             lib/libvlmcore5.dll.a lib/vlmcore5.def lib/vlmcore5.lib doc/functions.md
+             vba/Velmora.bas vba/Spreadsheets.txt)
 file(GLOB headers RELATIVE "${HEADERS}" "${HEADERS}/*.h")
 foreach(header IN LISTS headers)
   list(APPEND expected include/${header})
