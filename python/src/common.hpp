@@ -13,10 +13,23 @@ namespace py = pybind11;
 // The settings of one call: `settings` is a velmora.Settings or None (the defaults).
 const vlm_settings& settingsOf(py::handle settings);
 
-// A Python int or float (numpy's float64 is one), taken by the scalar path.
-inline bool isNumber(py::handle h) { return PyFloat_Check(h.ptr()) || PyLong_Check(h.ptr()); }
+// One argument of a call, checked to be real: a number (Python int or float, numpy integer or
+// floating scalar, 0-d array, anything else with __float__) sets `value` and gives true; an
+// array of integers or floats (or what numpy makes one of) sets `array` and gives false.
+// Anything else (None, bool, str, bytes, complex, datetime64, object arrays) raises TypeError
+// naming `function` and `name`.  Nothing is ever parsed from a string.
+bool realArgument(py::handle h, const char* function, const char* name, double& value, py::object& array);
 
-double toDouble(py::handle h);
+// The common case of realArgument, inline: a Python float.
+inline bool exactFloat(py::handle h, double& value) {
+  if (!PyFloat_CheckExact(h.ptr())) return false;
+  value = PyFloat_AS_DOUBLE(h.ptr());
+  return true;
+}
+
+// The default of an argument not given, told apart from None.
+py::object missing();
+void requireGiven(py::handle h, const char* function, const char* name);
 
 // Defines velmora.Settings and keeps the defaults.
 void defineSettings(py::module_& m);

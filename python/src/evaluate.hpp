@@ -4,6 +4,7 @@
 #pragma once
 
 #include "broadcast.hpp"
+#include "interrupt.hpp"
 
 namespace velmora {
 
@@ -30,23 +31,30 @@ py::object evaluate(const Broadcast<N>& b, py::array out, const CallOptions& o, 
   }
   const bool raise = o.onError == OnError::Raise;
   std::vector<FirstFailure> failures(std::max(1, o.workers));
+  Interrupt interrupt;
   {
     py::gil_scoped_release release;
-    split(b.size, o.workers, [&](py::ssize_t begin, py::ssize_t end, int worker) {
-      typename Element::Worker eval(element);
-      FirstFailure& first = failures[worker];
-      b.run(begin, end, [&](py::ssize_t flat, const std::array<double, N>& x) {
-        const int code = eval(x, values[flat]);
-        if (codeData) codeData[flat] = static_cast<std::int8_t>(code);
-        if (code == 0) return true;
-        Element::fail(values[flat]);
-        if (first.code == 0) first = {flat, code};
-        // Raising: this range stops at its first failure; the first range that failed
-        // holds the first failing element.
-        return !raise;
-      });
-    });
+    split(
+        b.size, o.workers,
+        [&](py::ssize_t begin, py::ssize_t end, int worker) {
+          typename Element::Worker eval(element);
+          FirstFailure& first = failures[worker];
+          unsigned count = 0;
+          b.run(begin, end, [&](py::ssize_t flat, const std::array<double, N>& x) {
+            if (++count % 1024 == 0 && (worker == 0 ? interrupt.poll() : interrupt.stopped())) return false;
+            const int code = eval(x, values[flat]);
+            if (codeData) codeData[flat] = static_cast<std::int8_t>(code);
+            if (code == 0) return true;
+            Element::fail(values[flat]);
+            if (first.code == 0) first = {flat, code};
+            // Raising: this range stops at its first failure; the first range that failed
+            // holds the first failing element.
+            return !raise;
+          });
+        },
+        [&] { interrupt.poll(); });
   }
+  if (interrupt.stopped()) throw py::error_already_set();
   if (raise) {
     for (const FirstFailure& f : failures) {
       if (f.code != 0) raiseError(f.code, b.index(f.flat));

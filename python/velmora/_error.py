@@ -11,3 +11,7 @@ class VelmoraError(ValueError):
         self.code = code
         self.message = message
         self.index = index
+
+    def __reduce__(self):
+        # Made again from its parts: it crosses process boundaries (multiprocessing) whole.
+        return type(self), (self.code, self.message, self.index)
