@@ -49,9 +49,10 @@ Keyword arguments:
   workers   threads to split a large array across (default 1).
 
 Units are SI: p [Pa], T [K], h and u [J/kg], s [J/(kg K)], x [-].  With check_range (the
-default) a state must lie within 273.15 K <= T <= 1073.15 K at p <= 100 MPa, or
-1073.15 K < T <= 2273.15 K at p <= 50 MPa; saturation within 273.15 K <= T <= 647.096 K
-(611.2127 Pa <= p <= 22.064 MPa) and 0 <= x <= 1.  Outside, the call fails with code 2.
+default) a state must lie within 611.2127 Pa <= p <= 100 MPa and 273.16 K <= T <= 1073.15 K,
+or up to 2273.15 K at p <= 10 MPa; on the saturation line 273.16 K <= T <= 647.096 K
+(p <= 22.064 MPa) and 0 <= x <= 1; transport properties have narrower ranges.  Outside, the
+call fails with code 2.
 Arguments must be real: int, float, numpy integer or floating scalars and arrays, or objects
 with __float__; anything else (None, bool, str, complex, datetime64, object arrays) raises
 TypeError.
