@@ -166,7 +166,8 @@ struct FirstFailure {
   int code = 0;
 };
 
-// Raises VelmoraError for a failure of a scalar call or of element `index` of an array call.
-[[noreturn]] void raiseError(int code, const py::object& index = py::none());
+// Raises VelmoraError for a failure of a scalar call or of element `index` of an array call;
+// `detail` names the limit a refused call broke ("" for none).
+[[noreturn]] void raiseError(int code, const py::object& index = py::none(), const std::string& detail = "");
 
 }  // namespace velmora

@@ -1,11 +1,13 @@
 #include "common.hpp"
 
 #include <algorithm>
+#include <cstdio>
 #include <string>
 
 #include "broadcast.hpp"
 #include "evaluate.hpp"
 #include "interrupt.hpp"
+#include "properties/limits.hpp"
 
 namespace velmora {
 
@@ -143,6 +145,40 @@ CallOptions parseOptions(const py::object& errors, bool codes, int workers) {
   return {parseErrors(errors), codes, std::min(workers, kMostWorkers)};
 }
 
+namespace {
+
+std::string number(double value) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%.7g", value);
+  return text;
+}
+
+std::string describe(const vlm::limits::Limit* limit, double value) {
+  if (!limit) return "";
+  const std::string unit = *limit->unit ? std::string(" ") + limit->unit : "";
+  return std::string(limit->quantity) + " = " + number(value / limit->scale) + unit + " is " +
+         (limit->upper ? "above the upper" : "below the lower") + " limit " + number(limit->value / limit->scale) +
+         unit + limit->when;
+}
+
+}  // namespace
+
+std::string brokenLimit(const RangeRule& rule, const double* x, bool checkRange) {
+  namespace limits = vlm::limits;
+  if (!checkRange) return "";
+  if (rule.kind == RangeRule::General) {
+    const double p = x[rule.p], t = x[rule.t];
+    const limits::Limit* broken = limits::brokenGeneral(p, t);
+    return describe(broken, broken && *broken->quantity == 'p' ? p : t);
+  }
+  if (rule.kind == RangeRule::Saturation) {
+    const double t = x[rule.t];
+    const limits::Limit* broken = rule.x < 0 ? limits::brokenSaturation(t) : limits::brokenWet(t, x[rule.x]);
+    return describe(broken, broken && *broken->quantity == 'x' ? x[rule.x] : t);
+  }
+  return "";
+}
+
 const char* errorText(int code) {
   const char* text = vlm_error_text(code, 0);
   return text && *text ? text : "unknown error";
@@ -161,8 +197,9 @@ Interrupt::Interrupt()
 
 void bindError() { errorClass = py::object(py::module_::import("velmora._error").attr("VelmoraError")).release(); }
 
-void raiseError(int code, const py::object& index) {
-  py::object error = errorClass(code, errorText(code), index);
+void raiseError(int code, const py::object& index, const std::string& detail) {
+  py::object error =
+      errorClass(code, errorText(code), index, detail.empty() ? py::object(py::none()) : py::object(py::str(detail)));
   PyErr_SetObject(errorClass.ptr(), error.ptr());
   throw py::error_already_set();
 }

@@ -4,6 +4,8 @@
 
 #include <pybind11/pybind11.h>
 
+#include <string>
+
 #include "velmora.h"
 
 namespace velmora {
@@ -36,6 +38,17 @@ void defineSettings(py::module_& m);
 
 // Looks up velmora.VelmoraError, which the package defines in Python.
 void bindError();
+
+// Which table of limits a function's arguments are checked against (the argument positions
+// in it), so that a refused call can say which limit it broke.
+struct RangeRule {
+  enum Kind { None, General, Saturation } kind = None;
+  int p = -1, t = -1, x = -1;
+};
+
+// "T = 3000 K is above the upper limit 2273.15 K" for the first limit of `rule` that the
+// arguments `x` break, or "" (no limit broken, no rule, or checking off).
+std::string brokenLimit(const RangeRule& rule, const double* x, bool checkRange);
 
 // The text of a code in the library's words (English, UTF-8).
 const char* errorText(int code);

@@ -19,7 +19,7 @@ CallOptions parseOptions(const py::object& errors, bool codes, int workers);
 // Evaluates over `b` into `out` (an array of b.shape whose items are Out).  Every worker
 // thread makes one `typename Element::Worker worker(element)` and calls worker(x, Out&),
 // which returns the element's code; Element::fail(Out&) writes the value of a failed
-// element.  Returns `out`, or (out, codes) when asked for.
+// element, and element.describe(x) the limit a refused element broke.  Returns `out`, or (out, codes) when asked for.
 template <class Out, std::size_t N, class Element>
 py::object evaluate(const Broadcast<N>& b, py::array out, const CallOptions& o, const Element& element) {
   Out* values = static_cast<Out*>(out.mutable_data());
@@ -57,7 +57,14 @@ py::object evaluate(const Broadcast<N>& b, py::array out, const CallOptions& o, 
   if (interrupt.stopped()) throw py::error_already_set();
   if (raise) {
     for (const FirstFailure& f : failures) {
-      if (f.code != 0) raiseError(f.code, b.index(f.flat));
+      if (f.code == 0) continue;
+      std::string detail;
+      if (f.code == 2)  // out of range: which limit
+        b.run(f.flat, f.flat + 1, [&](py::ssize_t, const std::array<double, N>& x) {
+          detail = element.describe(x);
+          return false;
+        });
+      raiseError(f.code, b.index(f.flat), detail);
     }
   }
   if (o.codes) return py::make_tuple(out, codes);

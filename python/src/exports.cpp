@@ -93,6 +93,9 @@ template <class R, std::size_t N>
 struct ExportElement {
   typename Pointer<R, N>::type f;
   vlm::Config config;
+  RangeRule rule;
+
+  std::string describe(const std::array<double, N>& x) const { return brokenLimit(rule, x.data(), config.checkRange); }
 
   struct Worker {
     const ExportElement& e;
@@ -125,10 +128,10 @@ bool readArguments(const std::array<py::handle, N>& args, const char* function, 
 
 template <class R, std::size_t N>
 py::object call(typename Pointer<R, N>::type f, const char* function, const std::array<const char*, N>& names,
-                const std::array<py::handle, N>& args, const py::object& settings, const py::object& errors, bool codes,
-                int workers) {
+                const RangeRule& rule, const std::array<py::handle, N>& args, const py::object& settings,
+                const py::object& errors, bool codes, int workers) {
   const CallOptions o = parseOptions(errors, codes, workers);
-  const ExportElement<R, N> element{f, vlm::fromCaller(settingsOf(settings))};
+  const ExportElement<R, N> element{f, vlm::fromCaller(settingsOf(settings)), rule};
   std::array<double, N> x;
   std::array<py::object, N> arrays;
   if (readArguments(args, function, names, x, arrays)) {
@@ -139,7 +142,7 @@ py::object call(typename Pointer<R, N>::type f, const char* function, const std:
       code = worker(x, value);
     }
     if (code != 0) {
-      if (o.onError == OnError::Raise) raiseError(code);
+      if (o.onError == OnError::Raise) raiseError(code, py::none(), code == 2 ? element.describe(x) : "");
       ExportElement<R, N>::fail(value);
     }
     py::object result = py::cast(value);
@@ -155,6 +158,26 @@ py::object call(typename Pointer<R, N>::type f, const char* function, const std:
 template <std::size_t>
 using Arg = const py::object&;
 
+// The table a refused call's arguments are told against: the single-phase range for a
+// function of (p, t), the saturation line for one of t or (t, x) on it.
+template <std::size_t N>
+RangeRule rangeRule(const Entry& e, const std::array<const char*, N>& names) {
+  RangeRule rule;
+  const auto at = [&](std::string_view name) {
+    for (std::size_t i = 0; i < N; ++i) {
+      if (names[i] == name) return static_cast<int>(i);
+    }
+    return -1;
+  };
+  const std::string_view alias = e.alias;
+  if (alias.find("_sat") != std::string_view::npos && at("t") == 0 && (N == 1 || at("x") == 1)) {
+    rule = {RangeRule::Saturation, -1, 0, at("x")};
+  } else if (N == 2 && at("p") == 0 && at("t") == 1) {
+    rule = {RangeRule::General, 0, 1, -1};
+  }
+  return rule;
+}
+
 // Registers one export under `name` with the parameter names `names`.  Every parameter
 // defaults to missing() so that a temperature `t` can come as the keyword T instead (the
 // state functions' spelling); a parameter left out is reported by name.
@@ -166,12 +189,13 @@ void define(py::module_& m, const char* name, const Entry& e, const std::array<c
   for (std::size_t i = 0; i < N; ++i) {
     if (std::string_view(names[i]) == "t") tAt = static_cast<int>(i);
   }
+  const RangeRule rule = rangeRule(e, names);
   using O = const py::object&;
   if (tAt < 0) {
     m.def(
         name,
-        [f, name, names](Arg<I>... a, O s, O err, bool c, int w) {
-          return call<R, N>(f, name, names, {a...}, s, err, c, w);
+        [f, name, names, rule](Arg<I>... a, O s, O err, bool c, int w) {
+          return call<R, N>(f, name, names, rule, {a...}, s, err, c, w);
         },
         py::arg_v(names[I], missing(), names[I])..., py::kw_only(), py::arg("settings") = py::none(),
         py::arg("errors") = "raise", py::arg("codes") = false, py::arg("workers") = 1, doc);
@@ -179,14 +203,14 @@ void define(py::module_& m, const char* name, const Entry& e, const std::array<c
   }
   m.def(
       name,
-      [f, name, names, tAt](Arg<I>... a, O s, O err, bool c, int w, O T) {
+      [f, name, names, rule, tAt](Arg<I>... a, O s, O err, bool c, int w, O T) {
         std::array<py::handle, N> args{a...};
         if (T.ptr() != missing().ptr()) {
           if (args[tAt].ptr() != missing().ptr())
             throw py::type_error(std::string(name) + "() got the temperature twice, as t and as T");
           args[tAt] = T;
         }
-        return call<R, N>(f, name, names, args, s, err, c, w);
+        return call<R, N>(f, name, names, rule, args, s, err, c, w);
       },
       py::arg_v(names[I], missing(), names[I])..., py::kw_only(), py::arg("settings") = py::none(),
       py::arg("errors") = "raise", py::arg("codes") = false, py::arg("workers") = 1, py::arg_v("T", missing(), "t"),

@@ -46,14 +46,15 @@ struct Pair {
   const char* second;
   const char* units;
   StateFunction f;
+  RangeRule rule;
 };
 constexpr Pair kPairs[] = {
-    {"state_pt", "p", "T", "p [Pa], T [K]", &vlm_state_pt},
-    {"state_ph", "p", "h", "p [Pa], h [J/kg]", &vlm_state_ph},
-    {"state_ps", "p", "s", "p [Pa], s [J/(kg K)]", &vlm_state_ps},
-    {"state_hs", "h", "s", "h [J/kg], s [J/(kg K)]", &vlm_state_hs},
-    {"state_tx", "T", "x", "T [K], x [-] on the saturation line", &vlm_state_tx},
-    {"state_px", "p", "x", "p [Pa], x [-] on the saturation line", &vlm_state_px},
+    {"state_pt", "p", "T", "p [Pa], T [K]", &vlm_state_pt, {RangeRule::General, 0, 1, -1}},
+    {"state_ph", "p", "h", "p [Pa], h [J/kg]", &vlm_state_ph, {}},
+    {"state_ps", "p", "s", "p [Pa], s [J/(kg K)]", &vlm_state_ps, {}},
+    {"state_hs", "h", "s", "h [J/kg], s [J/(kg K)]", &vlm_state_hs, {}},
+    {"state_tx", "T", "x", "T [K], x [-] on the saturation line", &vlm_state_tx, {RangeRule::Saturation, -1, 0, 1}},
+    {"state_px", "p", "x", "p [Pa], x [-] on the saturation line", &vlm_state_px, {}},
 };
 
 // A failed element: region 0 and NaN everywhere else.
@@ -74,6 +75,11 @@ void failState(vlm_state& s) {
 struct StateElement {
   StateFunction f;
   const vlm_settings& settings;
+  RangeRule rule;
+
+  std::string describe(const std::array<double, 2>& x) const {
+    return brokenLimit(rule, x.data(), settings.check_range != 0);
+  }
 
   struct Worker {
     const StateElement& e;
@@ -102,7 +108,7 @@ py::dtype stateDtype() {
 py::object call(const Pair& pair, py::handle a, py::handle b, const py::object& settings, const py::object& errors,
                 bool codes, int workers) {
   const CallOptions o = parseOptions(errors, codes, workers);
-  const StateElement element{pair.f, settingsOf(settings)};
+  const StateElement element{pair.f, settingsOf(settings), pair.rule};
   double x[2];
   py::object arrays[2];
   const bool scalarA = exactFloat(a, x[0]) || realArgument(a, pair.name, pair.first, x[0], arrays[0]);
@@ -111,7 +117,7 @@ py::object call(const Pair& pair, py::handle a, py::handle b, const py::object& 
     vlm_state s;
     const int code = pair.f(x[0], x[1], &element.settings, &s);
     if (code != 0) {
-      if (o.onError == OnError::Raise) raiseError(code);
+      if (o.onError == OnError::Raise) raiseError(code, py::none(), code == 2 ? element.describe({x[0], x[1]}) : "");
       failState(s);
     }
     py::object result = py::cast(s);

@@ -153,3 +153,26 @@ def test_pandas_and_dask_give_the_same_values():
     np.testing.assert_array_equal(velmora.h_pt(pd.Series(p), T=300.0), expected)
     lazy = da.map_blocks(velmora.h_pt, da.from_array(p, chunks=1_000), 300.0, dtype=float)
     np.testing.assert_array_equal(lazy.compute(), expected)
+
+
+def test_a_refused_call_names_the_limit_it_broke():
+    cases = [
+        (velmora.h_pt, (3e6, 3000.0), "T = 3000 K is above the upper limit 2273.15 K"),
+        (velmora.h_pt, (3e6, 200.0), "T = 200 K is below the lower limit 273.16 K"),
+        (velmora.h_pt, (2e8, 400.0), "p = 200 MPa is above the upper limit 100 MPa"),
+        (velmora.h_pt, (500.0, 400.0), "p = 500 Pa is below the lower limit 611.2127 Pa"),
+        (velmora.state_pt, (2e7, 1500.0), "p = 20 MPa is above the upper limit 10 MPa for T above 1073.15 K"),
+        (velmora.h_sat_water_t, (700.0,), "T = 700 K is above the upper limit 647.096 K of the saturation line"),
+        (velmora.state_tx, (400.0, 1.5), "x = 1.5 is above the upper limit 1"),
+    ]
+    for f, args, detail in cases:
+        for call, index in ((lambda: f(*args), None), (lambda: f(*[np.array([a, a]) for a in args]), (0,))):
+            with pytest.raises(velmora.VelmoraError) as raised:
+                call()
+            error = raised.value
+            assert (error.code, error.detail, error.index) == (2, detail, index), f
+            assert f"{detail} ({error.message})" in str(error)
+    # Unchecked, or refused by a rule of its own: the library's text alone.
+    with pytest.raises(velmora.VelmoraError) as raised:
+        velmora.t_sat_p(1e9)
+    assert raised.value.detail is None and str(raised.value) == raised.value.message

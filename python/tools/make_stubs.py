@@ -46,7 +46,9 @@ def main(out):
         "    code: int",
         "    message: str",
         "    index: tuple[int, ...] | None",
-        "    def __init__(self, code: int, message: str, index: tuple[int, ...] | None = ...) -> None: ...",
+        "    detail: str | None",
+        "    def __init__(self, code: int, message: str, index: tuple[int, ...] | None = ...,"
+        " detail: str | None = ...) -> None: ...",
         "",
         "__version__: str",
         "",
