@@ -8,7 +8,10 @@
 
 #include <algorithm>
 #include <array>
+#include <chrono>
+#include <condition_variable>
 #include <cstdint>
+#include <mutex>
 #include <string>
 #include <thread>
 #include <vector>
@@ -121,9 +124,10 @@ struct Broadcast {
 };
 
 // Splits [0, size) into `workers` consecutive ranges and runs job(begin, end, worker) for
-// each, the first on the calling thread.  Small arrays stay on one thread.
-template <class Job>
-void split(py::ssize_t size, int workers, const Job& job) {
+// each, the first on the calling thread, which calls wait() every few milliseconds while the
+// others finish.  Small arrays stay on one thread.
+template <class Job, class Wait>
+void split(py::ssize_t size, int workers, const Job& job, const Wait& wait) {
   constexpr py::ssize_t kMinPerWorker = 4096;
   const py::ssize_t most = std::max<py::ssize_t>(1, size / kMinPerWorker);
   const int count = static_cast<int>(std::clamp<py::ssize_t>(workers, 1, most));
@@ -131,11 +135,28 @@ void split(py::ssize_t size, int workers, const Job& job) {
     job(py::ssize_t(0), size, 0);
     return;
   }
+  std::mutex mutex;
+  std::condition_variable finished;
+  int running = count - 1;
   std::vector<std::thread> threads;
   threads.reserve(count - 1);
   const auto bound = [&](int k) { return size * k / count; };
-  for (int k = 1; k < count; ++k) threads.emplace_back([&, k] { job(bound(k), bound(k + 1), k); });
+  for (int k = 1; k < count; ++k) {
+    threads.emplace_back([&, k] {
+      job(bound(k), bound(k + 1), k);
+      const std::lock_guard<std::mutex> lock(mutex);
+      if (--running == 0) finished.notify_one();
+    });
+  }
   job(bound(0), bound(1), 0);
+  {
+    std::unique_lock<std::mutex> lock(mutex);
+    while (!finished.wait_for(lock, std::chrono::milliseconds(20), [&] { return running == 0; })) {
+      lock.unlock();
+      wait();
+      lock.lock();
+    }
+  }
   for (std::thread& t : threads) t.join();
 }
 
@@ -145,7 +166,8 @@ struct FirstFailure {
   int code = 0;
 };
 
-// Raises VelmoraError for a failure of a scalar call or of element `index` of an array call.
-[[noreturn]] void raiseError(int code, const py::object& index = py::none());
+// Raises VelmoraError for a failure of a scalar call or of element `index` of an array call;
+// `detail` names the limit a refused call broke ("" for none).
+[[noreturn]] void raiseError(int code, const py::object& index = py::none(), const std::string& detail = "");
 
 }  // namespace velmora

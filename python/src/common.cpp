@@ -1,10 +1,13 @@
 #include "common.hpp"
 
 #include <algorithm>
+#include <cstdio>
 #include <string>
 
 #include "broadcast.hpp"
 #include "evaluate.hpp"
+#include "interrupt.hpp"
+#include "properties/limits.hpp"
 
 namespace velmora {
 
@@ -46,6 +49,15 @@ Keyword arguments:
             (0 success, 1 floating-point fault, 2 out of range, 3 no convergence,
             4 unknown region).
   workers   threads to split a large array across (default 1).
+
+Units are SI: p [Pa], T [K], h and u [J/kg], s [J/(kg K)], x [-].  With check_range (the
+default) a state must lie within 611.2127 Pa <= p <= 100 MPa and 273.16 K <= T <= 1073.15 K,
+or up to 2273.15 K at p <= 10 MPa; on the saturation line 273.16 K <= T <= 647.096 K
+(p <= 22.064 MPa) and 0 <= x <= 1; transport properties have narrower ranges.  Outside, the
+call fails with code 2.
+Arguments must be real: int, float, numpy integer or floating scalars and arrays, or objects
+with __float__; anything else (None, bool, str, complex, datetime64, object arrays) raises
+TypeError.
 )";
 
 const vlm_settings& settingsOf(py::handle settings) {
@@ -54,10 +66,68 @@ const vlm_settings& settingsOf(py::handle settings) {
   return settings.cast<const vlm_settings&>();
 }
 
-double toDouble(py::handle h) {
+namespace {
+
+[[noreturn]] void notReal(const char* function, const char* name, const std::string& what) {
+  throw py::type_error(std::string(function) + "() argument '" + name +
+                       "' must be a real number or an array of real numbers, not " + what);
+}
+
+double asDouble(py::handle h) {
   const double value = PyFloat_AsDouble(h.ptr());
   if (value == -1.0 && PyErr_Occurred()) throw py::error_already_set();
   return value;
+}
+
+}  // namespace
+
+bool realArgument(py::handle h, const char* function, const char* name, double& value, py::object& array) {
+  PyObject* o = h.ptr();
+  if (o == missing().ptr()) requireGiven(h, function, name);
+  if (PyBool_Check(o)) notReal(function, name, "bool");
+  if (PyFloat_Check(o) || PyLong_Check(o)) {
+    value = asDouble(h);
+    return true;
+  }
+  if (o == Py_None || PyUnicode_Check(o) || PyBytes_Check(o) || PyByteArray_Check(o) || PyComplex_Check(o)) {
+    notReal(function, name, Py_TYPE(o)->tp_name);
+  }
+  // numpy scalars, arrays and whatever numpy makes an array of (lists, pandas Series): numpy
+  // tells the kind of their elements.
+  py::array a = py::array::ensure(h);
+  if (!a) {
+    PyErr_Clear();
+    notReal(function, name, Py_TYPE(o)->tp_name);
+  }
+  const char kind = a.dtype().kind();
+  if (kind == 'i' || kind == 'u' || kind == 'f') {
+    if (a.ndim() == 0) {
+      value = asDouble(a);
+      return true;
+    }
+    array = std::move(a);
+    return false;
+  }
+  // A lone object with __float__ (Decimal, Fraction); an object array is refused.
+  if (kind == 'O' && a.ndim() == 0 && !py::isinstance<py::array>(h) && Py_TYPE(o)->tp_as_number &&
+      Py_TYPE(o)->tp_as_number->nb_float) {
+    value = asDouble(h);
+    return true;
+  }
+  notReal(function, name,
+          py::isinstance<py::array>(h) || a.ndim() > 0 ? "an array of dtype " + py::str(a.dtype()).cast<std::string>()
+                                                       : std::string(Py_TYPE(o)->tp_name));
+}
+
+py::object missing() {
+  // Kept for the life of the process, like the functions whose default it is.
+  static PyObject* const sentinel = PyObject_CallNoArgs(reinterpret_cast<PyObject*>(&PyBaseObject_Type));
+  return py::reinterpret_borrow<py::object>(sentinel);
+}
+
+void requireGiven(py::handle h, const char* function, const char* name) {
+  if (h.ptr() == missing().ptr())
+    throw py::type_error(std::string(function) + "() missing required argument '" + name + "'");
 }
 
 OnError parseErrors(const py::object& errors) {
@@ -75,15 +145,61 @@ CallOptions parseOptions(const py::object& errors, bool codes, int workers) {
   return {parseErrors(errors), codes, std::min(workers, kMostWorkers)};
 }
 
+namespace {
+
+std::string number(double value) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%.7g", value);
+  return text;
+}
+
+std::string describe(const vlm::limits::Limit* limit, double value) {
+  if (!limit) return "";
+  const std::string unit = *limit->unit ? std::string(" ") + limit->unit : "";
+  return std::string(limit->quantity) + " = " + number(value / limit->scale) + unit + " is " +
+         (limit->upper ? "above the upper" : "below the lower") + " limit " + number(limit->value / limit->scale) +
+         unit + limit->when;
+}
+
+}  // namespace
+
+std::string brokenLimit(const RangeRule& rule, const double* x, bool checkRange) {
+  namespace limits = vlm::limits;
+  if (!checkRange) return "";
+  if (rule.kind == RangeRule::General) {
+    const double p = x[rule.p], t = x[rule.t];
+    const limits::Limit* broken = limits::brokenGeneral(p, t);
+    return describe(broken, broken && *broken->quantity == 'p' ? p : t);
+  }
+  if (rule.kind == RangeRule::Saturation) {
+    const double t = x[rule.t];
+    const limits::Limit* broken = rule.x < 0 ? limits::brokenSaturation(t) : limits::brokenWet(t, x[rule.x]);
+    return describe(broken, broken && *broken->quantity == 'x' ? x[rule.x] : t);
+  }
+  return "";
+}
+
 const char* errorText(int code) {
   const char* text = vlm_error_text(code, 0);
   return text && *text ? text : "unknown error";
 }
 
+namespace {
+unsigned long mainThread = 0;
+}
+
+void noteMainThread() {
+  mainThread = py::module_::import("threading").attr("main_thread")().attr("ident").cast<unsigned long>();
+}
+
+Interrupt::Interrupt()
+    : main_(PyThread_get_thread_ident() == mainThread), next_(std::chrono::steady_clock::now() + kPeriod) {}
+
 void bindError() { errorClass = py::object(py::module_::import("velmora._error").attr("VelmoraError")).release(); }
 
-void raiseError(int code, const py::object& index) {
-  py::object error = errorClass(code, errorText(code), index);
+void raiseError(int code, const py::object& index, const std::string& detail) {
+  py::object error =
+      errorClass(code, errorText(code), index, detail.empty() ? py::object(py::none()) : py::object(py::str(detail)));
   PyErr_SetObject(errorClass.ptr(), error.ptr());
   throw py::error_already_set();
 }
@@ -121,6 +237,22 @@ The defaults are the library's.  A Settings object cannot be changed: make a new
       .def_readonly("init_steam_density", &vlm_settings::init_steam_density)
       .def_readonly("delta_ts", &vlm_settings::delta_ts)
       .def("__repr__", &reprOf)
+      .def(py::pickle(
+          [](const vlm_settings& s) {
+            return py::make_tuple(s.check_range != 0, s.max_iteration, s.delta_pressure, s.init_water_density,
+                                  s.init_steam_density, s.delta_ts);
+          },
+          [](const py::tuple& t) {
+            if (t.size() != 6) throw py::value_error("a Settings is made of 6 fields");
+            vlm_settings s;
+            s.check_range = t[0].cast<bool>() ? 1 : 0;
+            s.max_iteration = t[1].cast<int>();
+            s.delta_pressure = t[2].cast<double>();
+            s.init_water_density = t[3].cast<double>();
+            s.init_steam_density = t[4].cast<double>();
+            s.delta_ts = t[5].cast<double>();
+            return s;
+          }))
       .def("__eq__", [](const vlm_settings& a, const vlm_settings& b) {
         return a.check_range == b.check_range && a.max_iteration == b.max_iteration &&
                a.delta_pressure == b.delta_pressure && a.init_water_density == b.init_water_density &&

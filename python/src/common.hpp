@@ -4,6 +4,8 @@
 
 #include <pybind11/pybind11.h>
 
+#include <string>
+
 #include "velmora.h"
 
 namespace velmora {
@@ -13,16 +15,40 @@ namespace py = pybind11;
 // The settings of one call: `settings` is a velmora.Settings or None (the defaults).
 const vlm_settings& settingsOf(py::handle settings);
 
-// A Python int or float (numpy's float64 is one), taken by the scalar path.
-inline bool isNumber(py::handle h) { return PyFloat_Check(h.ptr()) || PyLong_Check(h.ptr()); }
+// One argument of a call, checked to be real: a number (Python int or float, numpy integer or
+// floating scalar, 0-d array, anything else with __float__) sets `value` and gives true; an
+// array of integers or floats (or what numpy makes one of) sets `array` and gives false.
+// Anything else (None, bool, str, bytes, complex, datetime64, object arrays) raises TypeError
+// naming `function` and `name`.  Nothing is ever parsed from a string.
+bool realArgument(py::handle h, const char* function, const char* name, double& value, py::object& array);
 
-double toDouble(py::handle h);
+// The common case of realArgument, inline: a Python float.
+inline bool exactFloat(py::handle h, double& value) {
+  if (!PyFloat_CheckExact(h.ptr())) return false;
+  value = PyFloat_AS_DOUBLE(h.ptr());
+  return true;
+}
+
+// The default of an argument not given, told apart from None.
+py::object missing();
+void requireGiven(py::handle h, const char* function, const char* name);
 
 // Defines velmora.Settings and keeps the defaults.
 void defineSettings(py::module_& m);
 
 // Looks up velmora.VelmoraError, which the package defines in Python.
 void bindError();
+
+// Which table of limits a function's arguments are checked against (the argument positions
+// in it), so that a refused call can say which limit it broke.
+struct RangeRule {
+  enum Kind { None, General, Saturation } kind = None;
+  int p = -1, t = -1, x = -1;
+};
+
+// "T = 3000 K is above the upper limit 2273.15 K" for the first limit of `rule` that the
+// arguments `x` break, or "" (no limit broken, no rule, or checking off).
+std::string brokenLimit(const RangeRule& rule, const double* x, bool checkRange);
 
 // The text of a code in the library's words (English, UTF-8).
 const char* errorText(int code);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "broadcast.hpp"
+#include "interrupt.hpp"
 
 namespace velmora {
 
@@ -18,7 +19,7 @@ CallOptions parseOptions(const py::object& errors, bool codes, int workers);
 // Evaluates over `b` into `out` (an array of b.shape whose items are Out).  Every worker
 // thread makes one `typename Element::Worker worker(element)` and calls worker(x, Out&),
 // which returns the element's code; Element::fail(Out&) writes the value of a failed
-// element.  Returns `out`, or (out, codes) when asked for.
+// element, and element.describe(x) the limit a refused element broke.  Returns `out`, or (out, codes) when asked for.
 template <class Out, std::size_t N, class Element>
 py::object evaluate(const Broadcast<N>& b, py::array out, const CallOptions& o, const Element& element) {
   Out* values = static_cast<Out*>(out.mutable_data());
@@ -30,26 +31,40 @@ py::object evaluate(const Broadcast<N>& b, py::array out, const CallOptions& o, 
   }
   const bool raise = o.onError == OnError::Raise;
   std::vector<FirstFailure> failures(std::max(1, o.workers));
+  Interrupt interrupt;
   {
     py::gil_scoped_release release;
-    split(b.size, o.workers, [&](py::ssize_t begin, py::ssize_t end, int worker) {
-      typename Element::Worker eval(element);
-      FirstFailure& first = failures[worker];
-      b.run(begin, end, [&](py::ssize_t flat, const std::array<double, N>& x) {
-        const int code = eval(x, values[flat]);
-        if (codeData) codeData[flat] = static_cast<std::int8_t>(code);
-        if (code == 0) return true;
-        Element::fail(values[flat]);
-        if (first.code == 0) first = {flat, code};
-        // Raising: this range stops at its first failure; the first range that failed
-        // holds the first failing element.
-        return !raise;
-      });
-    });
+    split(
+        b.size, o.workers,
+        [&](py::ssize_t begin, py::ssize_t end, int worker) {
+          typename Element::Worker eval(element);
+          FirstFailure& first = failures[worker];
+          unsigned count = 0;
+          b.run(begin, end, [&](py::ssize_t flat, const std::array<double, N>& x) {
+            if (++count % 1024 == 0 && (worker == 0 ? interrupt.poll() : interrupt.stopped())) return false;
+            const int code = eval(x, values[flat]);
+            if (codeData) codeData[flat] = static_cast<std::int8_t>(code);
+            if (code == 0) return true;
+            Element::fail(values[flat]);
+            if (first.code == 0) first = {flat, code};
+            // Raising: this range stops at its first failure; the first range that failed
+            // holds the first failing element.
+            return !raise;
+          });
+        },
+        [&] { interrupt.poll(); });
   }
+  if (interrupt.stopped()) throw py::error_already_set();
   if (raise) {
     for (const FirstFailure& f : failures) {
-      if (f.code != 0) raiseError(f.code, b.index(f.flat));
+      if (f.code == 0) continue;
+      std::string detail;
+      if (f.code == 2)  // out of range: which limit
+        b.run(f.flat, f.flat + 1, [&](py::ssize_t, const std::array<double, N>& x) {
+          detail = element.describe(x);
+          return false;
+        });
+      raiseError(f.code, b.index(f.flat), detail);
     }
   }
   if (o.codes) return py::make_tuple(out, codes);

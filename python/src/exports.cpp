@@ -4,6 +4,7 @@
 // not the library's settings, not its last-error code.
 #include "exports.hpp"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <set>
@@ -92,6 +93,9 @@ template <class R, std::size_t N>
 struct ExportElement {
   typename Pointer<R, N>::type f;
   vlm::Config config;
+  RangeRule rule;
+
+  std::string describe(const std::array<double, N>& x) const { return brokenLimit(rule, x.data(), config.checkRange); }
 
   struct Worker {
     const ExportElement& e;
@@ -106,16 +110,31 @@ struct ExportElement {
   static void fail(R& out) { out = failedValue<R>(); }
 };
 
+// The arguments of one call: numbers into `x` (true), or arrays and numbers broadcast together.
+template <std::size_t N>
+bool readArguments(const std::array<py::handle, N>& args, const char* function, const std::array<const char*, N>& names,
+                   std::array<double, N>& x, std::array<py::object, N>& arrays) {
+  bool scalar = true;
+  for (std::size_t i = 0; i < N; ++i) {
+    if (!exactFloat(args[i], x[i]) && !realArgument(args[i], function, names[i], x[i], arrays[i])) scalar = false;
+  }
+  if (!scalar) {
+    for (std::size_t i = 0; i < N; ++i) {
+      if (!arrays[i]) arrays[i] = py::float_(x[i]);
+    }
+  }
+  return scalar;
+}
+
 template <class R, std::size_t N>
-py::object call(typename Pointer<R, N>::type f, const std::array<py::handle, N>& args, const py::object& settings,
+py::object call(typename Pointer<R, N>::type f, const char* function, const std::array<const char*, N>& names,
+                const RangeRule& rule, const std::array<py::handle, N>& args, const py::object& settings,
                 const py::object& errors, bool codes, int workers) {
   const CallOptions o = parseOptions(errors, codes, workers);
-  const ExportElement<R, N> element{f, vlm::fromCaller(settingsOf(settings))};
-  bool scalar = true;
-  for (py::handle a : args) scalar = scalar && isNumber(a);
-  if (scalar) {
-    std::array<double, N> x;
-    for (std::size_t i = 0; i < N; ++i) x[i] = toDouble(args[i]);
+  const ExportElement<R, N> element{f, vlm::fromCaller(settingsOf(settings)), rule};
+  std::array<double, N> x;
+  std::array<py::object, N> arrays;
+  if (readArguments(args, function, names, x, arrays)) {
     R value;
     int code;
     {
@@ -123,65 +142,85 @@ py::object call(typename Pointer<R, N>::type f, const std::array<py::handle, N>&
       code = worker(x, value);
     }
     if (code != 0) {
-      if (o.onError == OnError::Raise) raiseError(code);
+      if (o.onError == OnError::Raise) raiseError(code, py::none(), code == 2 ? element.describe(x) : "");
       ExportElement<R, N>::fail(value);
     }
     py::object result = py::cast(value);
     return codes ? py::make_tuple(result, code) : result;
   }
-  const Broadcast<N> b(args);
+  std::array<py::handle, N> handles;
+  for (std::size_t i = 0; i < N; ++i) handles[i] = arrays[i];
+  const Broadcast<N> b(handles);
   py::array_t<R> out(b.shape);
-  py::object result = evaluate<R>(b, out, o, element);
-  if (b.shape.empty()) {
-    // 0-d arguments: a number, as for Python numbers.
-    if (codes) {
-      py::tuple t = result;
-      return py::make_tuple(py::cast(*out.data()), t[1].attr("item")());
-    }
-    return py::cast(*out.data());
-  }
-  return result;
+  return evaluate<R>(b, out, o, element);
 }
 
-// Registers one export under `name` with the parameter names of `e`.
+template <std::size_t>
+using Arg = const py::object&;
+
+// The table a refused call's arguments are told against: the single-phase range for a
+// function of (p, t), the saturation line for one of t or (t, x) on it.
+template <std::size_t N>
+RangeRule rangeRule(const Entry& e, const std::array<const char*, N>& names) {
+  RangeRule rule;
+  const auto at = [&](std::string_view name) {
+    for (std::size_t i = 0; i < N; ++i) {
+      if (names[i] == name) return static_cast<int>(i);
+    }
+    return -1;
+  };
+  const std::string_view alias = e.alias;
+  if (alias.find("_sat") != std::string_view::npos && at("t") == 0 && (N == 1 || at("x") == 1)) {
+    rule = {RangeRule::Saturation, -1, 0, at("x")};
+  } else if (N == 2 && at("p") == 0 && at("t") == 1) {
+    rule = {RangeRule::General, 0, 1, -1};
+  }
+  return rule;
+}
+
+// Registers one export under `name` with the parameter names `names`.  Every parameter
+// defaults to missing() so that a temperature `t` can come as the keyword T instead (the
+// state functions' spelling); a parameter left out is reported by name.
+template <class R, std::size_t N, std::size_t... I>
+void define(py::module_& m, const char* name, const Entry& e, const std::array<const char*, N>& names, const char* doc,
+            std::index_sequence<I...>) {
+  const auto f = reinterpret_cast<typename Pointer<R, N>::type>(computationOf(e.name));
+  int tAt = -1;
+  for (std::size_t i = 0; i < N; ++i) {
+    if (std::string_view(names[i]) == "t") tAt = static_cast<int>(i);
+  }
+  const RangeRule rule = rangeRule(e, names);
+  using O = const py::object&;
+  if (tAt < 0) {
+    m.def(
+        name,
+        [f, name, names, rule](Arg<I>... a, O s, O err, bool c, int w) {
+          return call<R, N>(f, name, names, rule, {a...}, s, err, c, w);
+        },
+        py::arg_v(names[I], missing(), names[I])..., py::kw_only(), py::arg("settings") = py::none(),
+        py::arg("errors") = "raise", py::arg("codes") = false, py::arg("workers") = 1, doc);
+    return;
+  }
+  m.def(
+      name,
+      [f, name, names, rule, tAt](Arg<I>... a, O s, O err, bool c, int w, O T) {
+        std::array<py::handle, N> args{a...};
+        if (T.ptr() != missing().ptr()) {
+          if (args[tAt].ptr() != missing().ptr())
+            throw py::type_error(std::string(name) + "() got the temperature twice, as t and as T");
+          args[tAt] = T;
+        }
+        return call<R, N>(f, name, names, rule, args, s, err, c, w);
+      },
+      py::arg_v(names[I], missing(), names[I])..., py::kw_only(), py::arg("settings") = py::none(),
+      py::arg("errors") = "raise", py::arg("codes") = false, py::arg("workers") = 1, py::arg_v("T", missing(), "t"),
+      doc);
+}
+
 template <class R, std::size_t N>
 void define(py::module_& m, const char* name, const Entry& e, const std::array<const char*, N>& names,
             const char* doc) {
-  const auto f = reinterpret_cast<typename Pointer<R, N>::type>(computationOf(e.name));
-  const auto options = std::make_tuple(py::kw_only(), py::arg("settings") = py::none(), py::arg("errors") = "raise",
-                                       py::arg("codes") = false, py::arg("workers") = 1, doc);
-  using O = const py::object&;
-  if constexpr (N == 1) {
-    std::apply(
-        [&](auto&&... opt) {
-          m.def(
-              name, [f](O a, O s, O err, bool c, int w) { return call<R, 1>(f, {a}, s, err, c, w); }, py::arg(names[0]),
-              opt...);
-        },
-        options);
-  } else if constexpr (N == 2) {
-    std::apply(
-        [&](auto&&... opt) {
-          m.def(
-              name,
-              [f](O a, O b, O s, O err, bool c, int w) {
-                return call<R, 2>(f, {a, b}, s, err, c, w);
-              },
-              py::arg(names[0]), py::arg(names[1]), opt...);
-        },
-        options);
-  } else {
-    std::apply(
-        [&](auto&&... opt) {
-          m.def(
-              name,
-              [f](O a, O b, O d, O s, O err, bool c, int w) {
-                return call<R, 3>(f, {a, b, d}, s, err, c, w);
-              },
-              py::arg(names[0]), py::arg(names[1]), py::arg(names[2]), opt...);
-        },
-        options);
-  }
+  define<R, N>(m, name, e, names, doc, std::make_index_sequence<N>());
 }
 
 // Strings that must outlive the module's functions (argument names, docstrings).
@@ -195,6 +234,7 @@ const char* keep(std::string s) { return kept().insert(std::move(s)).first->c_st
 
 void defineExports(py::module_& m) {
   py::list table;
+  py::dict spellings;
   std::set<std::string> aliases;
   for (const Entry& e : kExports) {
     if (*e.alias == '\0') continue;  // not offered here: the settings and error-state exports
@@ -208,11 +248,21 @@ void defineExports(py::module_& m) {
       rest = comma == std::string_view::npos ? std::string_view() : rest.substr(comma + 2);
     }
     const bool integer = signature[0] == 'I';
-    for (const std::string& pyName : {std::string(e.name), alias}) {
-      const std::string head =
-          pyName + "(" + e.parameters + ", *, settings=None, errors='raise', codes=False, workers=1)";
+    // The alias once more without the exports' misspelling of Prandtl.
+    std::vector<std::string> pyNames{std::string(e.name), alias};
+    if (const std::size_t at = alias.find("prandtle"); at != std::string::npos) {
+      pyNames.push_back(std::string(alias).erase(at + 7, 1));
+      spellings[py::str(pyNames.back())] = py::str(alias);
+    }
+    const bool hasT = std::find_if(names.begin(), names.end(),
+                                   [](const char* n) { return std::string_view(n) == "t"; }) != names.end();
+    for (const std::string& pyName : pyNames) {
+      const std::string head = pyName + "(" + e.parameters +
+                               ", *, settings=None, errors='raise', codes=False, workers=1" + (hasT ? ", T=t" : "") +
+                               ")";
       const std::string what = std::string(e.result) + " from " + e.parametersWithUnits + "; the export " + e.name +
-                               " (alias " + alias + ").";
+                               " (alias " + alias + ")." +
+                               (hasT ? "  The temperature t [K] may be given as the keyword T." : "");
       const char* doc = keep(head + "\n\n" + what + (integer ? "  An int, or int32 array." : "") + "\n" + kCallDoc);
       const char* n = keep(pyName);
       if (signature == "D_D")
@@ -231,6 +281,7 @@ void defineExports(py::module_& m) {
     table.append(py::make_tuple(e.name, alias, parameterNames, e.result, integer ? "int" : "float"));
   }
   m.attr("EXPORTS") = table;
+  m.attr("SPELLINGS") = spellings;
 }
 
 }  // namespace velmora

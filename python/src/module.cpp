@@ -3,6 +3,7 @@
 
 #include "common.hpp"
 #include "exports.hpp"
+#include "interrupt.hpp"
 #include "state.hpp"
 
 PYBIND11_MODULE(_velmora, m) {
@@ -11,6 +12,7 @@ PYBIND11_MODULE(_velmora, m) {
   pybind11::options options;
   options.disable_function_signatures();
   velmora::bindError();
+  velmora::noteMainThread();
   velmora::defineSettings(m);
   velmora::defineExports(m);
   velmora::defineState(m);

@@ -46,14 +46,15 @@ struct Pair {
   const char* second;
   const char* units;
   StateFunction f;
+  RangeRule rule;
 };
 constexpr Pair kPairs[] = {
-    {"state_pt", "p", "T", "p [Pa], T [K]", &vlm_state_pt},
-    {"state_ph", "p", "h", "p [Pa], h [J/kg]", &vlm_state_ph},
-    {"state_ps", "p", "s", "p [Pa], s [J/(kg K)]", &vlm_state_ps},
-    {"state_hs", "h", "s", "h [J/kg], s [J/(kg K)]", &vlm_state_hs},
-    {"state_tx", "T", "x", "T [K], x [-] on the saturation line", &vlm_state_tx},
-    {"state_px", "p", "x", "p [Pa], x [-] on the saturation line", &vlm_state_px},
+    {"state_pt", "p", "T", "p [Pa], T [K]", &vlm_state_pt, {RangeRule::General, 0, 1, -1}},
+    {"state_ph", "p", "h", "p [Pa], h [J/kg]", &vlm_state_ph, {}},
+    {"state_ps", "p", "s", "p [Pa], s [J/(kg K)]", &vlm_state_ps, {}},
+    {"state_hs", "h", "s", "h [J/kg], s [J/(kg K)]", &vlm_state_hs, {}},
+    {"state_tx", "T", "x", "T [K], x [-] on the saturation line", &vlm_state_tx, {RangeRule::Saturation, -1, 0, 1}},
+    {"state_px", "p", "x", "p [Pa], x [-] on the saturation line", &vlm_state_px, {}},
 };
 
 // A failed element: region 0 and NaN everywhere else.
@@ -74,6 +75,11 @@ void failState(vlm_state& s) {
 struct StateElement {
   StateFunction f;
   const vlm_settings& settings;
+  RangeRule rule;
+
+  std::string describe(const std::array<double, 2>& x) const {
+    return brokenLimit(rule, x.data(), settings.check_range != 0);
+  }
 
   struct Worker {
     const StateElement& e;
@@ -102,23 +108,72 @@ py::dtype stateDtype() {
 py::object call(const Pair& pair, py::handle a, py::handle b, const py::object& settings, const py::object& errors,
                 bool codes, int workers) {
   const CallOptions o = parseOptions(errors, codes, workers);
-  const StateElement element{pair.f, settingsOf(settings)};
-  if (isNumber(a) && isNumber(b)) {
+  const StateElement element{pair.f, settingsOf(settings), pair.rule};
+  double x[2];
+  py::object arrays[2];
+  const bool scalarA = exactFloat(a, x[0]) || realArgument(a, pair.name, pair.first, x[0], arrays[0]);
+  const bool scalarB = exactFloat(b, x[1]) || realArgument(b, pair.name, pair.second, x[1], arrays[1]);
+  if (scalarA && scalarB) {
     vlm_state s;
-    const int code = pair.f(toDouble(a), toDouble(b), &element.settings, &s);
+    const int code = pair.f(x[0], x[1], &element.settings, &s);
     if (code != 0) {
-      if (o.onError == OnError::Raise) raiseError(code);
+      if (o.onError == OnError::Raise) raiseError(code, py::none(), code == 2 ? element.describe({x[0], x[1]}) : "");
       failState(s);
     }
     py::object result = py::cast(s);
     return codes ? py::make_tuple(result, code) : result;
   }
-  const Broadcast<2> broadcast({a, b});
+  if (scalarA) arrays[0] = py::float_(x[0]);
+  if (scalarB) arrays[1] = py::float_(x[1]);
+  const Broadcast<2> broadcast({arrays[0], arrays[1]});
   py::array out(stateDtype(), broadcast.shape);
   // The padding after `region` too: no stale memory in the array's bytes.
   std::memset(out.mutable_data(), 0, static_cast<std::size_t>(out.nbytes()));
   return evaluate<vlm_state>(broadcast, out, o, element);
 }
+
+// Field by field, a NaN equal to a NaN: a state equals its copy and its pickled self, the
+// fields not defined for it included.
+bool same(double a, double b) { return a == b || (std::isnan(a) && std::isnan(b)); }
+bool same(int a, int b) { return a == b; }
+bool equal(const vlm_state& a, const vlm_state& b) {
+  bool all = true;
+#define VELMORA_EQUAL(field, unit, meaning) all = all && same(a.field, b.field);
+  VELMORA_STATE_FIELDS(VELMORA_EQUAL)
+#undef VELMORA_EQUAL
+  return all;
+}
+
+py::tuple fieldsOf(const vlm_state& s) {
+  py::list values;
+#define VELMORA_VALUE(field, unit, meaning) values.append(py::cast(s.field));
+  VELMORA_STATE_FIELDS(VELMORA_VALUE)
+#undef VELMORA_VALUE
+  return py::tuple(values);
+}
+
+vlm_state stateFrom(const py::tuple& t) {
+  vlm_state s;
+  std::size_t i = 0;
+  constexpr std::size_t count = 0
+#define VELMORA_COUNT(field, unit, meaning) +1
+      VELMORA_STATE_FIELDS(VELMORA_COUNT)
+#undef VELMORA_COUNT
+      ;
+  if (t.size() != count) throw py::value_error("a State is made of " + std::to_string(count) + " fields");
+#define VELMORA_SET(field, unit, meaning) s.field = t[i++].cast<decltype(s.field)>();
+  VELMORA_STATE_FIELDS(VELMORA_SET)
+#undef VELMORA_SET
+  return s;
+}
+
+// The long names of the fields whose short names are symbols.
+#define VELMORA_LONG_NAMES(X)     \
+  X(thermal_conductivity, lambda) \
+  X(dynamic_viscosity, eta)       \
+  X(kinematic_viscosity, nu)      \
+  X(isentropic_exponent, kappa)   \
+  X(surface_tension, sigma)
 
 std::string reprOf(const vlm_state& s) {
   std::string text = "velmora.State(";
@@ -146,7 +201,18 @@ void defineState(py::module_& m) {
   fieldNames.append(#field);
   VELMORA_STATE_FIELDS(VELMORA_FIELD)
 #undef VELMORA_FIELD
+#define VELMORA_LONG(long_name, field) record.def_readonly(#long_name, &vlm_state::field, "the same as " #field);
+  VELMORA_LONG_NAMES(VELMORA_LONG)
+#undef VELMORA_LONG
   record.def("__repr__", &reprOf);
+  record.def(
+      "__eq__",
+      [](const vlm_state& a, py::handle b) -> py::object {
+        if (!py::isinstance<vlm_state>(b)) return py::reinterpret_borrow<py::object>(Py_NotImplemented);
+        return py::bool_(equal(a, b.cast<const vlm_state&>()));
+      },
+      py::is_operator());
+  record.def(py::pickle([](const vlm_state& s) { return fieldsOf(s); }, &stateFrom));
   record.attr("_fields") = py::tuple(fieldNames);
   // numpy is imported on first use only: numbers work without it.
   m.def("_state_dtype", &stateDtype, "_state_dtype()\n\nThe structured dtype of state arrays.");

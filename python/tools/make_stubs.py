@@ -7,15 +7,29 @@ import sys
 
 import velmora
 
-OPTIONS = "*, settings: Settings | None = ..., errors: Errors = ..., codes: bool = ..., workers: int = ..."
+OPTIONS = "*, settings: Settings | None = ..., errors: Errors = ..., codes: {codes}, workers: int = ..."
 STATE_PAIRS = [("state_pt", "p", "T"), ("state_ph", "p", "h"), ("state_ps", "p", "s"),
                ("state_hs", "h", "s"), ("state_tx", "T", "x"), ("state_px", "p", "x")]
+LONG_NAMES = ["thermal_conductivity", "dynamic_viscosity", "kinematic_viscosity", "isentropic_exponent",
+              "surface_tension"]
 
 
 def function(name, parameters, number, array):
-    args = ", ".join(f"{p}: ArrayLike" for p in parameters)
-    return (f"@overload\ndef {name}({', '.join(f'{p}: float' for p in parameters)}, {OPTIONS}) -> {number}: ...\n"
-            f"@overload\ndef {name}({args}, {OPTIONS}) -> {array}: ...\n")
+    """Four overloads: numbers or arrays, with codes or without.  Numbers are array-likes too,
+    so the number overloads come first and overlap the array ones on purpose."""
+    def signature(kind, codes):
+        # A temperature t may come as the keyword T instead: t and what follows it are optional.
+        optional = parameters.index("t") if "t" in parameters else len(parameters)
+        args = [f"{p}: {kind}" + (" = ..." if i >= optional else "") for i, p in enumerate(parameters)]
+        tail = f", T: {kind} = ..." if "t" in parameters else ""
+        return ", ".join(args) + ", " + OPTIONS.format(codes=codes) + tail
+
+    result = ""
+    for kind, value, codes_of, ignore in (("float", number, "int", "  # type: ignore[misc]"),
+                                          ("ArrayLike", array, "NDArray[np.int8]", "")):
+        result += (f"@overload\ndef {name}({signature(kind, 'Literal[False] = ...')}) -> {value}: ...{ignore}\n"
+                   f"@overload\ndef {name}({signature(kind, 'Literal[True]')}) -> tuple[{value}, {codes_of}]: ...{ignore}\n")
+    return result
 
 
 def main(out):
@@ -32,7 +46,11 @@ def main(out):
         "    code: int",
         "    message: str",
         "    index: tuple[int, ...] | None",
-        "    def __init__(self, code: int, message: str, index: tuple[int, ...] | None = ...) -> None: ...",
+        "    detail: str | None",
+        "    def __init__(self, code: int, message: str, index: tuple[int, ...] | None = ...,"
+        " detail: str | None = ...) -> None: ...",
+        "",
+        "__version__: str",
         "",
         "class Settings:",
         "    check_range: bool",
@@ -48,10 +66,13 @@ def main(out):
         "    _fields: tuple[str, ...]",
     ]
     lines += [f"    {f}: {'int' if f == 'region' else 'float'}" for f in fields]
-    lines += ["", "STATE_DTYPE: np.dtype[Any]", "EXPORTS: list[tuple[str, str, tuple[str, ...], str, str]]", ""]
+    lines += [f"    {f}: float" for f in LONG_NAMES]
+    lines += ["", "STATE_DTYPE: np.dtype[Any]", "EXPORTS: list[tuple[str, str, tuple[str, ...], str, str]]",
+              "SPELLINGS: dict[str, str]", ""]
     for name, alias, parameters, _result, kind in velmora.EXPORTS:
         number, item = ("int", "np.int32") if kind == "int" else ("float", "np.float64")
-        for n in (name, alias):
+        names = [name, alias] + [n for n, a in velmora.SPELLINGS.items() if a == alias]
+        for n in names:
             lines.append(function(n, parameters, number, f"NDArray[{item}]"))
     for name, first, second in STATE_PAIRS:
         lines.append(function(name, (first, second), "State", "NDArray[np.void]"))

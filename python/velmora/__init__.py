@@ -11,7 +11,8 @@ functions may be called from any number of threads.
 from . import _velmora
 from ._error import VelmoraError
 from ._velmora import *  # noqa: F401,F403
-from ._velmora import EXPORTS, Settings, State
+from ._velmora import EXPORTS, SPELLINGS, Settings, State
+from ._version import __version__
 
 try:
     STATE_DTYPE = _velmora._state_dtype()
@@ -19,7 +20,8 @@ except ImportError:  # without numpy, numbers still work
     STATE_DTYPE = None
 
 __all__ = (
-    ["VelmoraError", "Settings", "State", "STATE_DTYPE", "EXPORTS"]
+    ["VelmoraError", "Settings", "State", "STATE_DTYPE", "EXPORTS", "SPELLINGS", "__version__"]
     + [name for entry in EXPORTS for name in entry[:2]]
+    + list(SPELLINGS)
     + ["state_pt", "state_ph", "state_ps", "state_hs", "state_tx", "state_px"]
 )

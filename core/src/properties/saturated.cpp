@@ -6,6 +6,7 @@
 #include "equations/constants.hpp"
 #include "properties/boundaries.hpp"
 #include "properties/derived.hpp"
+#include "properties/limits.hpp"
 #include "properties/single_phase.hpp"
 #include "properties/transport.hpp"
 
@@ -14,8 +15,8 @@ namespace {
 
 using namespace constants;
 
-bool saturationRange(double t) { return t >= Ttriple && t <= Tcritical; }
-bool wetRange(double t, double x) { return saturationRange(t) && x >= 0.0 && x <= 1.0; }
+bool saturationRange(double t) { return limits::brokenSaturation(t) == nullptr; }
+bool wetRange(double t, double x) { return limits::brokenWet(t, x) == nullptr; }
 
 constexpr int kSaturationBand = 4;
 

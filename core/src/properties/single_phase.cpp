@@ -5,22 +5,15 @@
 #include "equations/by_region.hpp"
 #include "equations/constants.hpp"
 #include "properties/boundaries.hpp"
+#include "properties/limits.hpp"
 
 namespace vlm::props {
 namespace {
 
 using namespace constants;
 
-// The range both region functions refuse with code 2 while checking is on.  The tests run
-// in this order; each is written so that a NaN fails it.
-bool insideGeneralRange(double p, double t) {
-  if (!(t >= Ttriple)) return false;
-  if (t > T5 && p > p5Max) return false;
-  if (!(p >= pMin)) return false;
-  if (p > pMax) return false;
-  if (t > Tmax) return false;
-  return true;
-}
+// The range both region functions refuse with code 2 while checking is on.
+bool insideGeneralRange(double p, double t) { return limits::brokenGeneral(p, t) == nullptr; }
 
 Result atDensity(Caloric q, double r, double t) { return finite(equations::caloricRT(q, r, t)); }
 
