@@ -3,10 +3,12 @@
 // and picks one.
 // Texts arrive and leave as UTF-8; the library and the model speak Windows-1251.
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>
 
+#include "arguments.hpp"
 #include "chart_command.hpp"
 #include "commands.hpp"
 #include "output.hpp"
@@ -118,7 +120,7 @@ namespace {
 
 int run(const Args& args) {
   if (args.empty()) return usageError("nothing to do");
-  if (args[0] == "--help" || args[0] == "-h") {
+  if (asksForHelp(args)) {
     std::fputs(kUsage, stdout);
     return 0;
   }
@@ -140,9 +142,22 @@ int run(const Args& args) {
 }  // namespace
 }  // namespace vlmprop
 
+#if defined(_WIN32)
+namespace {
+// The console's code page as vlmprop found it, put back however the program ends: the
+// console is the user's, and the programs run in it after vlmprop expect their own.
+UINT callersCodePage = 0;
+void restoreCodePage() {
+  if (callersCodePage != 0) SetConsoleOutputCP(callersCodePage);
+}
+}  // namespace
+#endif
+
 int main(int argc, char** argv) {
 #if defined(_WIN32)
+  callersCodePage = GetConsoleOutputCP();
+  std::atexit(restoreCodePage);
   SetConsoleOutputCP(CP_UTF8);
 #endif
-  return vlmprop::finishOutput(vlmprop::run(vlmprop::utf8Arguments(argc, argv)));
+  return vlmprop::finishOutput(vlmprop::run(vlmprop::normalised(vlmprop::utf8Arguments(argc, argv))));
 }

@@ -63,6 +63,13 @@ run(STORE ${english} EXPECT 2 ARGS table pt 20 MPa 300 C --digits 99)
 expect("${err}" "from 1 to 15, not 99" "--digits 99")
 run(STORE ${english} EXPECT 0 ARGS table pt 20 MPa 300 C --digits 15)
 expect("${out}" "\nSpecific volume: +1\\.36108824177[0-9]+e-003 m3/kg\n" "--digits 15")
+# --option=value reads as --option value, and help after any command is help.
+run(STORE ${english} EXPECT 0 ARGS table pt 20 MPa 300 C --digits=15 --unit=V=m3/kg)
+expect("${out}" "\nSpecific volume: +1\\.36108824177[0-9]+e-003 m3/kg\n" "--digits=15")
+foreach(args "table;--help" "batch;state;ph;-h" "chart;ts;--help" "state;pt;--help")
+  run(STORE ${english} EXPECT 0 ARGS ${args})
+  expect("${out}" "^usage:\n" "help after ${args}")
+endforeach()
 
 run(STORE ${english} EXPECT 0 ARGS --version)
 expect("${out}" "^vlmprop [0-9]+\\.[0-9]+\\.[0-9]+\n$" "--version")
