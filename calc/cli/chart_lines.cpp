@@ -14,7 +14,7 @@ constexpr double kMaxT = 1073.15, kMaxP = 100e6;  // the reach of regions 1 to 3
 constexpr int kSamples = 240;                     // points per stretch of a line
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
-struct Spec {
+struct Layout {
   Kind kind;
   const char* name;
   const char* title;
@@ -24,7 +24,7 @@ struct Spec {
 
 // Isobars are drawn where they are curves (T-s, h-s) and isotherms where they are (h-s,
 // p-h); on the p-T chart both are the grid, and dryness collapses onto the curve.
-const Spec kSpecs[] = {
+const Layout kLayouts[] = {
     {Kind::TS, "ts", "T-s", {Quantity::s, 0, 12, 1, false}, {Quantity::T, 0, 800, 100, false}, true, false, true},
     {Kind::HS, "hs", "h-s", {Quantity::s, 0, 12, 1, false}, {Quantity::h, 0, 4500, 500, false}, true, true, true},
     {Kind::PH, "ph", "p-h", {Quantity::h, 0, 4500, 500, false}, {Quantity::p, 1e-3, 1e2, 0, true}, false, true, true},
@@ -35,7 +35,7 @@ constexpr double kIsobarsMPa[] = {0.01, 0.1, 1, 10, 100};
 constexpr double kIsothermsC[] = {100, 200, 300, 400, 500, 600, 700, 800};
 constexpr double kDryness[] = {0.1, 0.2, 0.3, 0.4, 0.5, 0.6, 0.7, 0.8, 0.9};
 
-const Spec& spec(Kind kind) { return kSpecs[static_cast<int>(kind)]; }
+const Layout& layoutOf(Kind kind) { return kLayouts[static_cast<int>(kind)]; }
 
 // The i-th of n+1 values from a to b, evenly spaced or evenly in the logarithm.
 double between(double a, double b, int i, int n, bool log) {
@@ -150,13 +150,13 @@ void reach(Axis& axis, double value) {
 }  // namespace
 
 std::optional<Kind> findKind(std::string_view name) {
-  for (const Spec& s : kSpecs) {
+  for (const Layout& s : kLayouts) {
     if (name == s.name) return s.kind;
   }
   return std::nullopt;
 }
 
-const char* kindName(Kind kind) { return spec(kind).title; }
+const char* kindName(Kind kind) { return layoutOf(kind).title; }
 
 const char* quantityName(Quantity q) {
   constexpr const char* names[] = {"T", "s", "h", "p"};
@@ -183,7 +183,7 @@ double displayValue(Quantity q, const vlm_state& state) {
 }
 
 Chart makeChart(Kind kind, const vlm_state* marked) {
-  const Spec& s = spec(kind);
+  const Layout& s = layoutOf(kind);
   Chart chart{kind, s.x, s.y, {}, std::nullopt};
   if (marked != nullptr) {
     chart.state = Point{displayValue(s.x.quantity, *marked), displayValue(s.y.quantity, *marked)};
