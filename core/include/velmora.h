@@ -25,6 +25,8 @@
 #  define VELMORA_API __attribute__((visibility("default")))
 #endif
 
+#include <stddef.h>
+
 #ifdef __cplusplus
 extern "C" {
 #endif
@@ -41,6 +43,47 @@ typedef struct vlm_state {
   double lambda, eta, nu, prandtl, kappa, sigma; /* transport where defined, else NaN */
 } vlm_state;
 
+/* The extended state: the same fields and more, from any pair, with a choice of which fields
+ * to compute.  The caller sets `size` to sizeof(vlm_state_ex) as it was compiled, and the
+ * library writes nothing beyond that, so fields added at the end later never break a caller
+ * built against this header.  `request` says which groups to compute (0: every group); the
+ * fields of a group not asked for are NaN.  `formulation` chooses the equations. */
+enum vlm_pair {
+  VLM_PAIR_PT = 1,
+  VLM_PAIR_PH,
+  VLM_PAIR_PS,
+  VLM_PAIR_HS,
+  VLM_PAIR_TX,
+  VLM_PAIR_PX,
+  VLM_PAIR_PV,
+  VLM_PAIR_TV,
+  VLM_PAIR_TH,
+  VLM_PAIR_TS,
+  VLM_PAIR_UV,
+  VLM_PAIR_HX,
+  VLM_PAIR_SX
+};
+enum vlm_fields {
+  VLM_FIELDS_THERMO = 1,    /* region, p, T, rho, v, u, h, s, cp, cv, w, x, kappa: always computed */
+  VLM_FIELDS_TRANSPORT = 2, /* lambda, eta, nu, prandtl, sigma */
+  VLM_FIELDS_FURTHER = 4,   /* g ... delta_t below */
+  VLM_FIELDS_ALL = 7
+};
+enum vlm_formulation { VLM_IF97 = 0, VLM_IAPWS95 = 1 };
+
+typedef struct vlm_state_ex {
+  unsigned size;    /* in: sizeof(vlm_state_ex) as the caller knows it */
+  unsigned request; /* in: VLM_FIELDS_* bits; 0 means VLM_FIELDS_ALL */
+  int formulation;  /* in: VLM_IF97 (the default, 0) or VLM_IAPWS95 */
+  int reserved;     /* in: 0 */
+  vlm_state state;  /* out */
+  /* out, VLM_FIELDS_FURTHER: Gibbs and Helmholtz energies [J/kg], compressibility factor
+   * p v / (R T) [-], isobaric expansion (dv/dT)_p / v [1/K], isothermal compressibility
+   * -(dv/dp)_T / v [1/Pa], relative pressure coefficient (dp/dT)_v / p [1/K], Joule-Thomson
+   * coefficient (dT/dp)_h [K/Pa], isothermal throttling coefficient (dh/dp)_T [m3/kg] */
+  double g, f, z, alpha_v, kappa_t, alpha_p, joule_thomson, delta_t;
+} vlm_state_ex;
+
 /* One declaration per line: the build reads these names for the export checks. */
 VELMORA_API void vlm_default_settings(vlm_settings* out);
 VELMORA_API int vlm_state_pt(double p, double T, const vlm_settings* cfg, vlm_state* out);
@@ -49,6 +92,15 @@ VELMORA_API int vlm_state_ps(double p, double s, const vlm_settings* cfg, vlm_st
 VELMORA_API int vlm_state_hs(double h, double s, const vlm_settings* cfg, vlm_state* out);
 VELMORA_API int vlm_state_tx(double T, double x, const vlm_settings* cfg, vlm_state* out);
 VELMORA_API int vlm_state_px(double p, double x, const vlm_settings* cfg, vlm_state* out);
+/* The extended state from a pair (enum vlm_pair); the same codes, and code 2 also for an
+ * unknown pair, formulation or request, or a size too small to hold the state. */
+VELMORA_API int vlm_state_get(int pair, double a, double b, const vlm_settings* cfg, vlm_state_ex* out);
+/* n states in one call: out[i] for (a[i], b[i]), with
+ * out[0]'s size, request and formulation for every element (the size is also the stride);
+ * codes[i] (codes may be null) is each element's code, and the first failing element's code
+ * is returned (0 when all succeed).  A failed element's fields are NaN, its region 0. */
+VELMORA_API int vlm_states_get(int pair, size_t n, const double* a, const double* b, const vlm_settings* cfg,
+                               vlm_state_ex* out, int* codes);
 VELMORA_API const char* vlm_error_text(int code, int russian); /* UTF-8; "" for an unknown code */
 
 #ifdef __cplusplus

@@ -25,10 +25,13 @@ constexpr int kFirstTransport = 12;  // lambda
 template <class Solve>
 Result field(const Config& c, double number, const Solve& solve) {
   if (!(number >= 0 && number <= kFieldCount) || number != std::floor(number)) return vlm::failure(vlm::kOutOfRange);
-  vlm_state s{};
-  const vlm::state::Code code = solve(c, s);
-  if (code != vlm::kNoError) return vlm::failure(code);
   const int n = static_cast<int>(number);
+  // The transport equations are most of a state's cost: only their own fields need them.
+  Config k = c;
+  k.transport = n >= kFirstTransport && kFields[n - 1] != &vlm_state::kappa;
+  vlm_state s{};
+  const vlm::state::Code code = solve(k, s);
+  if (code != vlm::kNoError) return vlm::failure(code);
   if (n == 0) return {static_cast<double>(s.region), vlm::kNoError};
   const double value = s.*kFields[n - 1];
   if (std::isnan(value) && n >= kFirstTransport) return vlm::failure(vlm::kOutOfRange);

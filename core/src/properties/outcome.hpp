@@ -27,6 +27,9 @@ struct Config {
   double initWaterDensity = 800.0;
   double initSteamDensity = 10.0;
   double deltaTs = 1.0;
+  // Whole states only: whether to compute the transport fields (thermal conductivity,
+  // viscosity and the numbers from them, surface tension), most of a state's cost.
+  bool transport = true;
 };
 
 template <class T>

@@ -20,6 +20,8 @@ bool between(double x, double lo, double hi) { return x >= lo && x <= hi; }
 
 double tension(double t) { return between(t, Ttriple, Tcritical) ? surfaceTension(t) : kNaN; }
 
+void withoutTransport(vlm_state& out) { out.lambda = out.eta = out.nu = out.prandtl = out.sigma = kNaN; }
+
 }  // namespace
 
 void fillSingle(int region, double p, double t, const CaloricSet& c, const Config& cfg, vlm_state& out) {
@@ -35,11 +37,12 @@ void fillSingle(int region, double p, double t, const CaloricSet& c, const Confi
   out.cv = c.cv;
   out.w = c.w;
   out.x = -1.0;
+  out.kappa = derived::isentropicExponent(c.w, c.v, p);
+  if (!cfg.transport) return withoutTransport(out);
   out.lambda = !cfg.checkRange || props::conductivityRange(p, t) ? conductivity(out.rho, t) : kNaN;
   out.eta = !cfg.checkRange || props::viscosityRange(p, t) ? viscosity(out.rho, t) : kNaN;
   out.nu = derived::kinematicViscosity(c.v, out.eta);
   out.prandtl = derived::prandtl(c.cp, out.eta, out.lambda);
-  out.kappa = derived::isentropicExponent(c.w, c.v, p);
   out.sigma = tension(t);
 }
 
@@ -156,19 +159,23 @@ struct Phase {
   double v, u, s, h, cp, cv, w, lambda, eta, nu, prandtl, kappa;
 };
 
-Phase phase(const CaloricSet& c, double t, double ps) {
+Phase phase(const CaloricSet& c, double t, double ps, bool transport) {
+  Phase f{c.v, c.u, c.s, c.h, c.cp, c.cv, c.w, kNaN, kNaN, kNaN, kNaN, 0};
+  f.kappa = derived::isentropicExponent(c.w, c.v, ps);
+  if (!transport) return f;
   const double rho = 1.0 / c.v;
-  Phase f{c.v, c.u, c.s, c.h, c.cp, c.cv, c.w, conductivity(rho, t), viscosity(rho, t), 0, 0, 0};
+  f.lambda = conductivity(rho, t);
+  f.eta = viscosity(rho, t);
   f.nu = derived::kinematicViscosity(c.v, f.eta);
   f.prandtl = derived::prandtl(c.cp, f.eta, f.lambda);
-  f.kappa = derived::isentropicExponent(c.w, c.v, ps);
   return f;
 }
 
 }  // namespace
 
-void fillWet(double t, double x, const Saturation& sat, vlm_state& out) {
-  const Phase liquid = phase(sat.liquid, t, sat.ps), vapour = phase(sat.vapour, t, sat.ps);
+void fillWet(double t, double x, const Saturation& sat, const Config& cfg, vlm_state& out) {
+  const Phase liquid = phase(sat.liquid, t, sat.ps, cfg.transport),
+              vapour = phase(sat.vapour, t, sat.ps, cfg.transport);
   const auto mix = [x](double l, double v) { return (1.0 - x) * l + x * v; };
   out.region = 4;
   out.p = sat.ps;
@@ -187,14 +194,14 @@ void fillWet(double t, double x, const Saturation& sat, vlm_state& out) {
   out.nu = mix(liquid.nu, vapour.nu);
   out.prandtl = mix(liquid.prandtl, vapour.prandtl);
   out.kappa = mix(liquid.kappa, vapour.kappa);
-  out.sigma = tension(t);
+  out.sigma = cfg.transport ? tension(t) : kNaN;
 }
 
 Code stateTX(double t, double x, const Config& cfg, vlm_state& out, bool checkT) {
   if (cfg.checkRange && !((!checkT || between(t, Ttriple, Tcritical)) && between(x, 0.0, 1.0))) return kOutOfRange;
   Saturation sat;
   if (const Code code = saturation(t, cfg, sat)) return code;
-  fillWet(t, x, sat, out);
+  fillWet(t, x, sat, cfg, out);
   return kNoError;
 }
 

@@ -33,8 +33,8 @@ Code saturation(double t, const Config& cfg, Saturation& out);
 double densityOnBranch(double p, double t, bool liquid);
 
 // Wet steam at T of dryness x from its two saturated phases, every field mixed linearly in x
-// as the wet-steam exports mix them.
-void fillWet(double t, double x, const Saturation& sat, vlm_state& out);
+// as the wet-steam exports mix them (the transport ones only where the settings ask for them).
+void fillWet(double t, double x, const Saturation& sat, const Config& cfg, vlm_state& out);
 
 // checkT: refuse (while checking) a temperature outside 273.16 K to the critical point; the
 // state from p (down to 611.213 Pa, 273.15 K) checks p instead.

@@ -203,7 +203,7 @@ Code solveWet(double h, double s, const Config& cfg, vlm_state& out) {
   // and x from s then disagree.
   const double x = (h - liquid.h) / (vapour.h - liquid.h), xs = (s - liquid.s) / (vapour.s - liquid.s);
   if (!(x >= 0.0 && x <= 1.0 && std::fabs(x - xs) <= 1e-9)) return kOutOfRange;
-  fillWet(t, x, sat, out);
+  fillWet(t, x, sat, cfg, out);
   return kNoError;
 }
 

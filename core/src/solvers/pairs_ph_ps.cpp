@@ -190,7 +190,7 @@ class Isobar {
   // The state at one end of a stretch.
   Code at(const Stretch& st, const End& end, vlm_state& out) {
     if (st.region == 4) {
-      fillWet(ts_, &end == &st.lo ? 0.0 : 1.0, sat_, out);
+      fillWet(ts_, &end == &st.lo ? 0.0 : 1.0, sat_, cfg_, out);
       out.p = p_;
       return kNoError;
     }
@@ -212,7 +212,7 @@ class Isobar {
     }
     if (st.region == 4) {
       const double x = st.hi.g > st.lo.g ? (target - st.lo.g) / (st.hi.g - st.lo.g) : 0.0;
-      fillWet(ts_, std::fmin(std::fmax(x, 0.0), 1.0), sat_, out);
+      fillWet(ts_, std::fmin(std::fmax(x, 0.0), 1.0), sat_, cfg_, out);
       out.p = p_;
       return kNoError;
     }

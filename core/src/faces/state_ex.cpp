@@ -1,0 +1,117 @@
+// The extended state's entry points: a pair by number, the field groups the caller asks for,
+// and a size the library never writes beyond, so a caller built against an older header
+// keeps working when fields are added at the end.
+#include <cmath>
+#include <cstddef>
+#include <cstring>
+#include <limits>
+
+#include "faces/caller_settings.hpp"
+#include "faces/guard.hpp"
+#include "solvers/pairs.hpp"
+#include "velmora.h"
+
+namespace {
+
+using namespace vlm;
+
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+constexpr std::size_t kLeastSize = offsetof(vlm_state_ex, g);  // the header and the state
+
+// What a call asks for, read once from the caller's header.
+struct Request {
+  vlm_state_ex header;  // size, request, formulation and reserved as the caller set them
+  state::PairSolve solve;
+  Config config;
+
+  bool valid() const { return solve != nullptr; }
+};
+
+Request readRequest(int pair, const vlm_settings* settings, const vlm_state_ex& in) {
+  Request r{};
+  r.header.size = in.size;
+  r.header.request = in.request == 0 ? unsigned{VLM_FIELDS_ALL} : in.request;
+  r.header.formulation = in.formulation;
+  r.header.reserved = in.reserved;
+  r.config = settings ? fromCaller(*settings) : Config{};
+  r.config.transport = (r.header.request & VLM_FIELDS_TRANSPORT) != 0;
+  const bool known = in.size >= kLeastSize && (r.header.request & ~unsigned{VLM_FIELDS_ALL}) == 0 &&
+                     in.formulation == VLM_IF97 && in.reserved == 0;
+  r.solve = known ? state::pairSolve(pair) : nullptr;
+  return r;
+}
+
+void setFurtherUnknown(vlm_state_ex& e) {
+  e.g = e.f = e.z = e.alpha_v = e.kappa_t = e.alpha_p = e.joule_thomson = e.delta_t = kNaN;
+}
+
+// Every thermodynamic field (the transport ones may be NaN where undefined or not asked for).
+bool finite(const vlm_state_ex& e) {
+  const vlm_state& s = e.state;
+  double sum = 0;
+  for (double value : {s.p, s.T, s.rho, s.v, s.u, s.h, s.s, s.cp, s.cv, s.w, s.x}) sum += value - value;
+  return sum == 0;
+}
+
+// One element: its code, and its fields (NaN, region 0, where it failed) in `out`.
+int evaluate(const Request& r, double a, double b, vlm_state_ex& out) {
+  const Outcome<vlm_state_ex> result = frame::guarded(
+      [&](const Config& c) {
+        Outcome<vlm_state_ex> o{};
+        o.value = r.header;
+        setFurtherUnknown(o.value);
+        o.code = r.solve(a, b, c, o.value.state);
+        return o;
+      },
+      r.config, finite);
+  out = result.value;
+  if (result.code != kNoError) {
+    out = r.header;
+    setFurtherUnknown(out);
+    vlm_state& s = out.state;
+    s.region = 0;
+    for (double* f : {&s.p, &s.T, &s.rho, &s.v, &s.u, &s.h, &s.s, &s.cp, &s.cv, &s.w, &s.x, &s.lambda, &s.eta, &s.nu,
+                      &s.prandtl, &s.kappa, &s.sigma})
+      *f = kNaN;
+  }
+  return result.code;
+}
+
+// Writes no more than the caller's size.
+void deliver(const vlm_state_ex& value, void* to) {
+  std::memcpy(to, &value, value.size < sizeof value ? value.size : sizeof value);
+}
+
+}  // namespace
+
+extern "C" {
+
+VELMORA_API int vlm_state_get(int pair, double a, double b, const vlm_settings* cfg, vlm_state_ex* out) {
+  if (!out) return kOutOfRange;
+  const Request r = readRequest(pair, cfg, *out);
+  if (!r.valid()) return kOutOfRange;
+  vlm_state_ex value;
+  const int code = evaluate(r, a, b, value);
+  if (code == kNoError) deliver(value, out);
+  return code;
+}
+
+VELMORA_API int vlm_states_get(int pair, size_t n, const double* a, const double* b, const vlm_settings* cfg,
+                               vlm_state_ex* out, int* codes) {
+  if (n == 0) return kNoError;
+  if (!out || !a || !b) return kOutOfRange;
+  const Request r = readRequest(pair, cfg, *out);
+  if (!r.valid()) return kOutOfRange;
+  auto* bytes = reinterpret_cast<unsigned char*>(out);
+  int first = kNoError;
+  for (std::size_t i = 0; i < n; ++i) {
+    vlm_state_ex value;
+    const int code = evaluate(r, a[i], b[i], value);
+    deliver(value, bytes + i * r.header.size);
+    if (codes) codes[i] = code;
+    if (first == kNoError) first = code;
+  }
+  return first;
+}
+
+}  // extern "C"
