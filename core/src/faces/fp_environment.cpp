@@ -1,6 +1,8 @@
 #include "faces/fp_environment.hpp"
 
 #if defined(__i386__) || defined(__x86_64__)
+#include <cpuid.h>
+
 #include <cstring>
 #else
 #include <cfenv>
@@ -11,6 +13,13 @@ namespace vlm::frame {
 
 #if defined(__i386__) || defined(__x86_64__)
 using namespace fpu;
+
+bool fpu::readingBackIsCheaper() {
+  unsigned highest = 0, vendor[3] = {};
+  if (!__get_cpuid(0, &highest, &vendor[0], &vendor[2], &vendor[1])) return true;
+  return std::memcmp(vendor, "AuthenticAMD", sizeof vendor) != 0 &&
+         std::memcmp(vendor, "HygonGenuine", sizeof vendor) != 0;
+}
 
 void FpEnvironment::enterComputingMode() {
   const unsigned short computing = x87Computing(x87Control_);
