@@ -53,21 +53,17 @@ bool finite(const vlm_state_ex& e) {
   return sum == 0;
 }
 
-// One element: its code, and its fields (NaN, region 0, where it failed) in `out`.
+// One element: its code, and its fields (NaN, region 0, where it failed) in `out`.  The
+// state is solved in place: the struct is large, and copying it costs more than a short solve.
 int evaluate(const Request& r, double a, double b, vlm_state_ex& out) {
-  const Outcome<vlm_state_ex> result = frame::guarded(
+  out = r.header;
+  setFurtherUnknown(out);
+  const Outcome<bool> result = frame::guarded(
       [&](const Config& c) {
-        Outcome<vlm_state_ex> o{};
-        o.value = r.header;
-        setFurtherUnknown(o.value);
-        o.code = r.solve(a, b, c, o.value.state);
-        return o;
+        return Outcome<bool>{true, r.solve(a, b, c, out.state)};
       },
-      r.config, finite);
-  out = result.value;
+      r.config, [&](bool) { return finite(out); });
   if (result.code != kNoError) {
-    out = r.header;
-    setFurtherUnknown(out);
     vlm_state& s = out.state;
     s.region = 0;
     for (double* f : {&s.p, &s.T, &s.rho, &s.v, &s.u, &s.h, &s.s, &s.cp, &s.cv, &s.w, &s.x, &s.lambda, &s.eta, &s.nu,
