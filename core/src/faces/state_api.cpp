@@ -25,19 +25,18 @@ bool finite(const vlm_state& s) {
 }
 
 // Runs one solve in the exports' guard with the caller's settings (or the defaults); *out
-// is written only on success.
+// is written only on success.  The state is solved in place, not copied through the guard.
 template <class Solve>
 int run(const vlm_settings* settings, vlm_state* out, const Solve& solve) {
   if (!out) return kOutOfRange;
   const Config config = settings ? fromCaller(*settings) : Config{};
-  const Outcome<vlm_state> r = vlm::frame::guarded(
+  vlm_state value{};  // zeroed: no stack bytes reach the caller through the padding
+  const Outcome<bool> r = vlm::frame::guarded(
       [&](const Config& c) {
-        Outcome<vlm_state> o{};
-        o.code = solve(c, o.value);
-        return o;
+        return Outcome<bool>{true, solve(c, value)};
       },
-      config, finite);
-  if (r.code == kNoError) *out = r.value;
+      config, [&](bool) { return finite(value); });
+  if (r.code == kNoError) *out = value;
   return r.code;
 }
 

@@ -20,7 +20,8 @@ constexpr std::size_t kLeastSize = offsetof(vlm_state_ex, g);  // the header and
 
 // What a call asks for, read once from the caller's header.
 struct Request {
-  vlm_state_ex header;  // size, request, formulation and reserved as the caller set them
+  unsigned size, request;  // as the caller set them (request 0 read as every group)
+  int formulation, reserved;
   state::PairSolve solve;
   Config config;
 
@@ -29,13 +30,13 @@ struct Request {
 
 Request readRequest(int pair, const vlm_settings* settings, const vlm_state_ex& in) {
   Request r{};
-  r.header.size = in.size;
-  r.header.request = in.request == 0 ? unsigned{VLM_FIELDS_ALL} : in.request;
-  r.header.formulation = in.formulation;
-  r.header.reserved = in.reserved;
+  r.size = in.size;
+  r.request = in.request == 0 ? unsigned{VLM_FIELDS_ALL} : in.request;
+  r.formulation = in.formulation;
+  r.reserved = in.reserved;
   r.config = settings ? fromCaller(*settings) : Config{};
-  r.config.transport = (r.header.request & VLM_FIELDS_TRANSPORT) != 0;
-  const bool known = in.size >= kLeastSize && (r.header.request & ~unsigned{VLM_FIELDS_ALL}) == 0 &&
+  r.config.transport = (r.request & VLM_FIELDS_TRANSPORT) != 0;
+  const bool known = in.size >= kLeastSize && (r.request & ~unsigned{VLM_FIELDS_ALL}) == 0 &&
                      in.formulation == VLM_IF97 && in.reserved == 0;
   r.solve = known ? state::pairSolve(pair) : nullptr;
   return r;
@@ -56,7 +57,10 @@ bool finite(const vlm_state_ex& e) {
 // One element: its code, and its fields (NaN, region 0, where it failed) in `out`.  The
 // state is solved in place: the struct is large, and copying it costs more than a short solve.
 int evaluate(const Request& r, double a, double b, vlm_state_ex& out) {
-  out = r.header;
+  out.size = r.size;
+  out.request = r.request;
+  out.formulation = r.formulation;
+  out.reserved = r.reserved;
   setFurtherUnknown(out);
   const Outcome<bool> result = frame::guarded(
       [&](const Config& c) {
@@ -86,7 +90,7 @@ VELMORA_API int vlm_state_get(int pair, double a, double b, const vlm_settings* 
   if (!out) return kOutOfRange;
   const Request r = readRequest(pair, cfg, *out);
   if (!r.valid()) return kOutOfRange;
-  vlm_state_ex value;
+  vlm_state_ex value{};  // zeroed: no stack bytes reach the caller through the padding
   const int code = evaluate(r, a, b, value);
   if (code == kNoError) deliver(value, out);
   return code;
@@ -101,9 +105,9 @@ VELMORA_API int vlm_states_get(int pair, size_t n, const double* a, const double
   auto* bytes = reinterpret_cast<unsigned char*>(out);
   int first = kNoError;
   for (std::size_t i = 0; i < n; ++i) {
-    vlm_state_ex value;
+    vlm_state_ex value{};  // zeroed: no stack bytes reach the caller through the padding
     const int code = evaluate(r, a[i], b[i], value);
-    deliver(value, bytes + i * r.header.size);
+    deliver(value, bytes + i * r.size);
     if (codes) codes[i] = code;
     if (first == kNoError) first = code;
   }
