@@ -6,8 +6,10 @@
 
 #include "broadcast.hpp"
 #include "evaluate.hpp"
+#include "faces/caller_settings.hpp"
+#include "faces/guard.hpp"
 #include "interrupt.hpp"
-#include "properties/limits.hpp"
+#include "solvers/solve.hpp"
 
 namespace velmora {
 
@@ -154,7 +156,6 @@ std::string number(double value) {
 }
 
 std::string describe(const vlm::limits::Limit* limit, double value) {
-  if (!limit) return "";
   const std::string unit = *limit->unit ? std::string(" ") + limit->unit : "";
   return std::string(limit->quantity) + " = " + number(value / limit->scale) + unit + " is " +
          (limit->upper ? "above the upper" : "below the lower") + " limit " + number(limit->value / limit->scale) +
@@ -163,20 +164,30 @@ std::string describe(const vlm::limits::Limit* limit, double value) {
 
 }  // namespace
 
-std::string brokenLimit(const RangeRule& rule, const double* x, bool checkRange) {
-  namespace limits = vlm::limits;
+std::string brokenLimit(vlm::limits::Check check, const double* x, const char* const* names, std::size_t n,
+                        bool checkRange) {
   if (!checkRange) return "";
-  if (rule.kind == RangeRule::General) {
-    const double p = x[rule.p], t = x[rule.t];
-    const limits::Limit* broken = limits::brokenGeneral(p, t);
-    return describe(broken, broken && *broken->quantity == 'p' ? p : t);
-  }
-  if (rule.kind == RangeRule::Saturation) {
-    const double t = x[rule.t];
-    const limits::Limit* broken = rule.x < 0 ? limits::brokenSaturation(t) : limits::brokenWet(t, x[rule.x]);
-    return describe(broken, broken && *broken->quantity == 'x' ? x[rule.x] : t);
+  const vlm::limits::Limit* broken = vlm::limits::broken(check, x);
+  if (!broken) return "";
+  // The argument it bounds: the one of its name (the temperature is t or T).
+  const char q = *broken->quantity;
+  for (std::size_t i = 0; i < n; ++i) {
+    const char name = *names[i];
+    if (name == q || (q == 'T' && name == 't')) return describe(broken, x[i]);
   }
   return "";
+}
+
+std::string beyondIsobar(double p, double target, bool enthalpy, const vlm_settings& settings) {
+  namespace st = vlm::state;
+  if (!settings.check_range) return "";
+  vlm::limits::Limit end{};
+  const vlm::Outcome<bool> found = vlm::frame::guarded(
+      [&](const vlm::Config& c) {
+        return vlm::Outcome<bool>{st::isobarLimit(p, target, enthalpy ? st::Given::H : st::Given::S, c, end), 0};
+      },
+      vlm::fromCaller(settings), [](bool) { return true; });
+  return found.code == 0 && found.value ? describe(&end, target) : "";
 }
 
 const char* errorText(int code) {

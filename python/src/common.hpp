@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "properties/limits.hpp"
 #include "velmora.h"
 
 namespace velmora {
@@ -39,16 +40,15 @@ void defineSettings(py::module_& m);
 // Looks up velmora.VelmoraError, which the package defines in Python.
 void bindError();
 
-// Which table of limits a function's arguments are checked against (the argument positions
-// in it), so that a refused call can say which limit it broke.
-struct RangeRule {
-  enum Kind { None, General, Saturation } kind = None;
-  int p = -1, t = -1, x = -1;
-};
+// "T = 3000 K is above the upper limit 2273.15 K" for the first limit of the library's
+// `check` that the arguments `x`, named `names`, break, or "" (no limit broken, no check, or
+// checking off).
+std::string brokenLimit(vlm::limits::Check check, const double* x, const char* const* names, std::size_t n,
+                        bool checkRange);
 
-// "T = 3000 K is above the upper limit 2273.15 K" for the first limit of `rule` that the
-// arguments `x` break, or "" (no limit broken, no rule, or checking off).
-std::string brokenLimit(const RangeRule& rule, const double* x, bool checkRange);
+// For (p, h) or (p, s) whose h or s lies beyond every state of the isobar: "h = 9000 kJ/kg
+// is above the upper limit 7376.99 kJ/kg on this isobar", else "".
+std::string beyondIsobar(double p, double target, bool enthalpy, const vlm_settings& settings);
 
 // The text of a code in the library's words (English, UTF-8).
 const char* errorText(int code);

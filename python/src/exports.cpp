@@ -31,16 +31,18 @@ struct Entry {
   const char* parameters;
   const char* parametersWithUnits;
   const char* result;
-  const char* alias;  // the package's name beside the export's own; "" for none
+  const char* alias;         // the package's name beside the export's own; "" for none
+  vlm::limits::Check check;  // the limits its range check applies
 };
 
 #define VLM_EXPORT(name, code, parameters) \
   {                                        \
 #name, #code, parameters,
 #define VLM_UNITS(parametersWithUnits, result) parametersWithUnits, result,
-#define VLM_PYTHON(alias) \
-  alias                   \
-  }                       \
+#define VLM_PYTHON(alias) alias,
+#define VLM_LIMITS(check)   \
+  vlm::limits::Check::check \
+  }                         \
   ,
 const Entry kExports[] = {
 #include "vlmcore5_exports.inc"
@@ -48,6 +50,7 @@ const Entry kExports[] = {
 #undef VLM_EXPORT
 #undef VLM_UNITS
 #undef VLM_PYTHON
+#undef VLM_LIMITS
 
 // The computation of every computing export, by the export's name.
 struct Computation {
@@ -93,9 +96,12 @@ template <class R, std::size_t N>
 struct ExportElement {
   typename Pointer<R, N>::type f;
   vlm::Config config;
-  RangeRule rule;
+  vlm::limits::Check check;
+  const std::array<const char*, N>& names;
 
-  std::string describe(const std::array<double, N>& x) const { return brokenLimit(rule, x.data(), config.checkRange); }
+  std::string describe(const std::array<double, N>& x) const {
+    return brokenLimit(check, x.data(), names.data(), N, config.checkRange);
+  }
 
   struct Worker {
     const ExportElement& e;
@@ -128,10 +134,10 @@ bool readArguments(const std::array<py::handle, N>& args, const char* function, 
 
 template <class R, std::size_t N>
 py::object call(typename Pointer<R, N>::type f, const char* function, const std::array<const char*, N>& names,
-                const RangeRule& rule, const std::array<py::handle, N>& args, const py::object& settings,
+                vlm::limits::Check check, const std::array<py::handle, N>& args, const py::object& settings,
                 const py::object& errors, bool codes, int workers) {
   const CallOptions o = parseOptions(errors, codes, workers);
-  const ExportElement<R, N> element{f, vlm::fromCaller(settingsOf(settings)), rule};
+  const ExportElement<R, N> element{f, vlm::fromCaller(settingsOf(settings)), check, names};
   std::array<double, N> x;
   std::array<py::object, N> arrays;
   if (readArguments(args, function, names, x, arrays)) {
@@ -158,26 +164,6 @@ py::object call(typename Pointer<R, N>::type f, const char* function, const std:
 template <std::size_t>
 using Arg = const py::object&;
 
-// The table a refused call's arguments are told against: the single-phase range for a
-// function of (p, t), the saturation line for one of t or (t, x) on it.
-template <std::size_t N>
-RangeRule rangeRule(const Entry& e, const std::array<const char*, N>& names) {
-  RangeRule rule;
-  const auto at = [&](std::string_view name) {
-    for (std::size_t i = 0; i < N; ++i) {
-      if (names[i] == name) return static_cast<int>(i);
-    }
-    return -1;
-  };
-  const std::string_view alias = e.alias;
-  if (alias.find("_sat") != std::string_view::npos && at("t") == 0 && (N == 1 || at("x") == 1)) {
-    rule = {RangeRule::Saturation, -1, 0, at("x")};
-  } else if (N == 2 && at("p") == 0 && at("t") == 1) {
-    rule = {RangeRule::General, 0, 1, -1};
-  }
-  return rule;
-}
-
 // Registers one export under `name` with the parameter names `names`.  Every parameter
 // defaults to missing() so that a temperature `t` can come as the keyword T instead (the
 // state functions' spelling); a parameter left out is reported by name.
@@ -189,13 +175,13 @@ void define(py::module_& m, const char* name, const Entry& e, const std::array<c
   for (std::size_t i = 0; i < N; ++i) {
     if (std::string_view(names[i]) == "t") tAt = static_cast<int>(i);
   }
-  const RangeRule rule = rangeRule(e, names);
+  const vlm::limits::Check check = e.check;
   using O = const py::object&;
   if (tAt < 0) {
     m.def(
         name,
-        [f, name, names, rule](Arg<I>... a, O s, O err, bool c, int w) {
-          return call<R, N>(f, name, names, rule, {a...}, s, err, c, w);
+        [f, name, names, check](Arg<I>... a, O s, O err, bool c, int w) {
+          return call<R, N>(f, name, names, check, {a...}, s, err, c, w);
         },
         py::arg_v(names[I], missing(), names[I])..., py::kw_only(), py::arg("settings") = py::none(),
         py::arg("errors") = "raise", py::arg("codes") = false, py::arg("workers") = 1, doc);
@@ -203,14 +189,14 @@ void define(py::module_& m, const char* name, const Entry& e, const std::array<c
   }
   m.def(
       name,
-      [f, name, names, rule, tAt](Arg<I>... a, O s, O err, bool c, int w, O T) {
+      [f, name, names, check, tAt](Arg<I>... a, O s, O err, bool c, int w, O T) {
         std::array<py::handle, N> args{a...};
         if (T.ptr() != missing().ptr()) {
           if (args[tAt].ptr() != missing().ptr())
             throw py::type_error(std::string(name) + "() got the temperature twice, as t and as T");
           args[tAt] = T;
         }
-        return call<R, N>(f, name, names, rule, args, s, err, c, w);
+        return call<R, N>(f, name, names, check, args, s, err, c, w);
       },
       py::arg_v(names[I], missing(), names[I])..., py::kw_only(), py::arg("settings") = py::none(),
       py::arg("errors") = "raise", py::arg("codes") = false, py::arg("workers") = 1, py::arg_v("T", missing(), "t"),

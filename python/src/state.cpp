@@ -46,15 +46,15 @@ struct Pair {
   const char* second;
   const char* units;
   StateFunction f;
-  RangeRule rule;
+  vlm::limits::Check check;
 };
 constexpr Pair kPairs[] = {
-    {"state_pt", "p", "T", "p [Pa], T [K]", &vlm_state_pt, {RangeRule::General, 0, 1, -1}},
-    {"state_ph", "p", "h", "p [Pa], h [J/kg]", &vlm_state_ph, {}},
-    {"state_ps", "p", "s", "p [Pa], s [J/(kg K)]", &vlm_state_ps, {}},
-    {"state_hs", "h", "s", "h [J/kg], s [J/(kg K)]", &vlm_state_hs, {}},
-    {"state_tx", "T", "x", "T [K], x [-] on the saturation line", &vlm_state_tx, {RangeRule::Saturation, -1, 0, 1}},
-    {"state_px", "p", "x", "p [Pa], x [-] on the saturation line", &vlm_state_px, {}},
+    {"state_pt", "p", "T", "p [Pa], T [K]", &vlm_state_pt, vlm::limits::Check::General},
+    {"state_ph", "p", "h", "p [Pa], h [J/kg]", &vlm_state_ph, vlm::limits::Check::Pressure},
+    {"state_ps", "p", "s", "p [Pa], s [J/(kg K)]", &vlm_state_ps, vlm::limits::Check::Pressure},
+    {"state_hs", "h", "s", "h [J/kg], s [J/(kg K)]", &vlm_state_hs, vlm::limits::Check::None},
+    {"state_tx", "T", "x", "T [K], x [-] on the saturation line", &vlm_state_tx, vlm::limits::Check::Wet},
+    {"state_px", "p", "x", "p [Pa], x [-] on the saturation line", &vlm_state_px, vlm::limits::Check::WetP},
 };
 
 // A failed element: region 0 and NaN everywhere else.
@@ -75,10 +75,14 @@ void failState(vlm_state& s) {
 struct StateElement {
   StateFunction f;
   const vlm_settings& settings;
-  RangeRule rule;
+  vlm::limits::Check check;
+  std::array<const char*, 2> names;
 
   std::string describe(const std::array<double, 2>& x) const {
-    return brokenLimit(rule, x.data(), settings.check_range != 0);
+    std::string text = brokenLimit(check, x.data(), names.data(), 2, settings.check_range != 0);
+    if (text.empty() && check == vlm::limits::Check::Pressure)
+      text = beyondIsobar(x[0], x[1], *names[1] == 'h', settings);
+    return text;
   }
 
   struct Worker {
@@ -108,7 +112,7 @@ py::dtype stateDtype() {
 py::object call(const Pair& pair, py::handle a, py::handle b, const py::object& settings, const py::object& errors,
                 bool codes, int workers) {
   const CallOptions o = parseOptions(errors, codes, workers);
-  const StateElement element{pair.f, settingsOf(settings), pair.rule};
+  const StateElement element{pair.f, settingsOf(settings), pair.check, {pair.first, pair.second}};
   double x[2];
   py::object arrays[2];
   const bool scalarA = exactFloat(a, x[0]) || realArgument(a, pair.name, pair.first, x[0], arrays[0]);

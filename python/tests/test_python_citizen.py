@@ -164,6 +164,11 @@ def test_a_refused_call_names_the_limit_it_broke():
         (velmora.state_pt, (2e7, 1500.0), "p = 20 MPa is above the upper limit 10 MPa for T above 1073.15 K"),
         (velmora.h_sat_water_t, (700.0,), "T = 700 K is above the upper limit 647.096 K of the saturation line"),
         (velmora.state_tx, (400.0, 1.5), "x = 1.5 is above the upper limit 1"),
+        (velmora.t_sat_p, (3e7,), "p = 30 MPa is above the upper limit 22.064 MPa of the saturation line"),
+        (velmora.thermcond_pt, (8e7, 800.0), "p = 80 MPa is above the upper limit 70 MPa for T above 773.15 K"),
+        (velmora.dynvis_rt, (100.0, 1200.0), "T = 1200 K is above the upper limit 1173.15 K of the viscosity equation"),
+        (velmora.state_ph, (3e6, 9e6), "h = 9000 kJ/kg is above the upper limit 7376.303 kJ/kg on this isobar"),
+        (velmora.state_px, (1e5, -0.5), "x = -0.5 is below the lower limit 0"),
     ]
     for f, args, detail in cases:
         for call, index in ((lambda: f(*args), None), (lambda: f(*[np.array([a, a]) for a in args]), (0,))):
@@ -172,7 +177,34 @@ def test_a_refused_call_names_the_limit_it_broke():
             error = raised.value
             assert (error.code, error.detail, error.index) == (2, detail, index), f
             assert f"{detail} ({error.message})" in str(error)
-    # Unchecked, or refused by a rule of its own: the library's text alone.
+    # Refused by a rule of its own (the value between the saturated phases'): the library's text alone.
     with pytest.raises(velmora.VelmoraError) as raised:
-        velmora.t_sat_p(1e9)
+        velmora.x_sat_t_h(400.0, 1e9)
     assert raised.value.detail is None and str(raised.value) == raised.value.message
+
+
+def test_every_range_refusal_of_a_state_line_or_equation_names_its_argument():
+    # Arguments on both sides of every limit; each refusal (code 2) of a function with a range
+    # of its own must name one of its arguments and quote that argument's value.
+    values = {"p": (1.0, 5e4, 1.5e7, 3e7, 8e7, 2e8), "t": (200.0, 300.0, 700.0, 900.0, 1100.0, 1200.0, 3000.0),
+              "x": (-0.5, 0.5, 1.5), "r": (500.0,)}
+    unnamed = set()
+    for name, alias, params, _, _ in velmora.EXPORTS:
+        if not alias or alias.startswith("x_sat_t_") or any(q not in values for q in params):
+            continue
+        grids = np.meshgrid(*(np.array(values[q]) for q in params))
+        f = getattr(velmora, alias)
+        _, codes = f(*grids, errors="nan", codes=True)
+        for at in zip(*np.nonzero(codes == 2)):
+            args = [float(g[at]) for g in grids]
+            with pytest.raises(velmora.VelmoraError) as raised:
+                f(*args)
+            detail = raised.value.detail
+            if detail is None:
+                unnamed.add(alias)
+                continue
+            quantity, value = detail.split(" ")[0], float(detail.split(" ")[2])
+            named = [a for q, a in zip(params, args) if q == quantity.lower()]
+            scale = {"MPa": 1e6}.get(detail.split(" ")[3], 1.0)
+            assert named and any(abs(value * scale - a) <= 1e-6 * abs(a) for a in named), (alias, args, detail)
+    assert not unnamed, sorted(unnamed)

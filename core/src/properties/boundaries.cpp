@@ -2,18 +2,12 @@
 
 #include "equations/constants.hpp"
 #include "equations/saturation.hpp"
+#include "properties/limits.hpp"
 
 namespace vlm::props {
 namespace c = constants;
 
 namespace {
-
-// Inclusive limits.  The upper limit is tested first, then the lower one; a NaN passes the
-// first test and fails the second, so it is refused.
-bool within(double x, double lo, double hi) {
-  if (x > hi) return false;
-  return x >= lo;
-}
 
 Result checked(const Config& cfg, bool inRange, Result (*f)(double), double x) {
   if (cfg.checkRange && !inRange) return failure(kOutOfRange);
@@ -28,16 +22,16 @@ Result b23PressureUnchecked(double t) { return finite(b23::pressure(t)); }
 Result b23TemperatureUnchecked(double p) { return finite(b23::temperature(p)); }
 
 Result saturationPressure(const Config& cfg, double t) {
-  return checked(cfg, within(t, c::Ttriple, c::Tcritical), saturationPressureUnchecked, t);
+  return checked(cfg, !limits::brokenSaturation(t), saturationPressureUnchecked, t);
 }
 Result saturationTemperature(const Config& cfg, double p) {
-  return checked(cfg, within(p, c::pMin, c::pCritical), saturationTemperatureUnchecked, p);
+  return checked(cfg, !limits::brokenSaturationPressure(p), saturationTemperatureUnchecked, p);
 }
 Result b23Pressure(const Config& cfg, double t) {
-  return checked(cfg, within(t, c::T13, c::T25), b23PressureUnchecked, t);
+  return checked(cfg, !limits::brokenB23Temperature(t), b23PressureUnchecked, t);
 }
 Result b23Temperature(const Config& cfg, double p) {
-  return checked(cfg, within(p, c::p23Min, c::pMax), b23TemperatureUnchecked, p);
+  return checked(cfg, !limits::brokenB23Pressure(p), b23TemperatureUnchecked, p);
 }
 
 }  // namespace vlm::props

@@ -3,18 +3,13 @@
 #include "equations/constants.hpp"
 #include "equations/transport_equations.hpp"
 #include "properties/derived.hpp"
+#include "properties/limits.hpp"
 #include "properties/single_phase.hpp"
 
 namespace vlm::props {
 namespace {
 
 using namespace constants;
-
-constexpr double T500C = 773.15, T650C = 923.15;
-constexpr double TviscosityMax = 1173.15;  // upper limit of the viscosity equation, K
-
-// Inclusive limits; NaN fails.
-bool between(double x, double lo, double hi) { return x >= lo && x <= hi; }
 
 // A (density, t) property at the density of the state.
 Result atStateDensity(Result (*ofDensity)(const Config&, double, double), const Config& c, PointPT& point, double t) {
@@ -25,27 +20,21 @@ Result atStateDensity(Result (*ofDensity)(const Config&, double, double), const 
 
 }  // namespace
 
-bool conductivityRange(double p, double t) {
-  if (!between(t, Ttriple, T5) || !between(p, pMin, pMax)) return false;
-  if (t > T500C && p > 70.0 * MPa) return false;
-  if (t > T650C && p > 40.0 * MPa) return false;
-  return true;
-}
-
-bool viscosityRange(double p, double t) { return between(t, Ttriple, T5) && between(p, pMin, pMax); }
+bool conductivityRange(double p, double t) { return !limits::brokenConductivity(p, t); }
+bool viscosityRange(double p, double t) { return !limits::brokenViscosity(p, t); }
 
 Result conductivityRT(const Config& c, double r, double t) {
-  if (c.checkRange && !between(t, Ttriple, T5)) return failure(kOutOfRange);
+  if (c.checkRange && limits::brokenConductivityOfDensity(t)) return failure(kOutOfRange);
   return finite(transport::thermalConductivity(r, t));
 }
 
 Result viscosityRT(const Config& c, double r, double t) {
-  if (c.checkRange && !between(t, Ttriple, TviscosityMax)) return failure(kOutOfRange);
+  if (c.checkRange && limits::brokenViscosityOfDensity(t)) return failure(kOutOfRange);
   return finite(transport::dynamicViscosity(r, t));
 }
 
 Result surfaceTension(const Config& c, double t) {
-  if (c.checkRange && !between(t, Ttriple, Tcritical)) return failure(kOutOfRange);
+  if (c.checkRange && limits::brokenSaturation(t)) return failure(kOutOfRange);
   return finite(transport::surfaceTension(t));
 }
 

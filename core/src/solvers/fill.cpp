@@ -6,6 +6,7 @@
 #include "equations/constants.hpp"
 #include "equations/region3.hpp"
 #include "properties/derived.hpp"
+#include "properties/limits.hpp"
 #include "properties/single_phase.hpp"
 #include "properties/transport.hpp"
 
@@ -16,9 +17,7 @@ using namespace constants;
 
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
-bool between(double x, double lo, double hi) { return x >= lo && x <= hi; }
-
-double tension(double t) { return between(t, Ttriple, Tcritical) ? surfaceTension(t) : kNaN; }
+double tension(double t) { return !limits::brokenSaturation(t) ? surfaceTension(t) : kNaN; }
 
 void withoutTransport(vlm_state& out) { out.lambda = out.eta = out.nu = out.prandtl = out.sigma = kNaN; }
 
@@ -198,7 +197,7 @@ void fillWet(double t, double x, const Saturation& sat, const Config& cfg, vlm_s
 }
 
 Code stateTX(double t, double x, const Config& cfg, vlm_state& out, bool checkT) {
-  if (cfg.checkRange && !((!checkT || between(t, Ttriple, Tcritical)) && between(x, 0.0, 1.0))) return kOutOfRange;
+  if (cfg.checkRange && ((checkT && limits::brokenSaturation(t)) || limits::brokenDryness(x))) return kOutOfRange;
   Saturation sat;
   if (const Code code = saturation(t, cfg, sat)) return code;
   fillWet(t, x, sat, cfg, out);

@@ -2,6 +2,7 @@
 
 #include "equations/constants.hpp"
 #include "properties/backward.hpp"
+#include "properties/limits.hpp"
 #include "solvers/fill.hpp"
 #include "solvers/solve.hpp"
 
@@ -330,7 +331,7 @@ class Isobar {
 
 Code solveOnIsobar(double p, double target, Given g, const Config& cfg, vlm_state& out, int& side) {
   side = 0;
-  if (cfg.checkRange && !(p >= pMin && p <= pMax && std::isfinite(target))) return kOutOfRange;
+  if (cfg.checkRange && (limits::brokenPressure(p) || !std::isfinite(target))) return kOutOfRange;
   if (!(p > 0) || !std::isfinite(p) || !std::isfinite(target)) return kFloatFault;
   Isobar isobar(p, g, cfg);
   if (isobar.quick(target, out)) return kNoError;
@@ -343,11 +344,23 @@ Code statePT(double p, double t, const Config& cfg, vlm_state& out) {
   return statePT(region, p, t, cfg, out);
 }
 
+bool isobarLimit(double p, double target, Given g, const Config& cfg, limits::Limit& limit) {
+  vlm_state end;
+  int side = 0;
+  if (solveOnIsobar(p, target, g, cfg, end, side) != kOutOfRange || side == 0) return false;
+  // The coldest state of the isobar, or its hottest: above 10 MPa region 5 is not offered.
+  const double t = side < 0 ? Ttriple : (p > p5Max ? T5 : Tmax);
+  if (statePT(p, t, cfg, end) != kNoError) return false;
+  limit = g == Given::H ? limits::Limit{"h", end.h, side > 0, "kJ/kg", 1e3, " on this isobar"}
+                        : limits::Limit{"s", end.s, side > 0, "kJ/(kg K)", 1e3, " on this isobar"};
+  return true;
+}
+
 Code statePX(double p, double x, const Config& cfg, vlm_state& out) {
   // Up to the saturation pressure the line itself gives at the critical temperature, which
   // the state of (T_c, x) carries: a few ulp above the rounded constant.
   static const double pTop = std::fmax(pCritical, pSat(Tcritical));
-  if (cfg.checkRange && !(p >= pMin && p <= pTop)) return kOutOfRange;
+  if (cfg.checkRange && limits::brokenSaturationPressure(p, pTop)) return kOutOfRange;
   const Code code = stateTX(tSat(p), x, cfg, out, false);
   if (code == kNoError) out.p = p;  // the pressure given, not the one its saturation temperature gives back
   return code;

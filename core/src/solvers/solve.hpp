@@ -4,6 +4,7 @@
 
 #include <cmath>
 
+#include "properties/limits.hpp"
 #include "solvers/physics.hpp"
 #include "velmora.h"
 
@@ -57,6 +58,10 @@ enum class Given { H, S };
 // The state on the isobar p whose h (or s) is the target.  A target beyond every state of
 // the isobar gives code 2 with side -1 (below) or 1 (above).
 Code solveOnIsobar(double p, double target, Given g, const Config& cfg, vlm_state& out, int& side);
+
+// Where a target lies beyond every state of its isobar (code 2 with a side), the end of the
+// isobar it passed as a limit of h or s: true and `limit` filled, else false.
+bool isobarLimit(double p, double target, Given g, const Config& cfg, limits::Limit& limit);
 
 Code statePT(double p, double t, const Config& cfg, vlm_state& out);
 Code statePX(double p, double x, const Config& cfg, vlm_state& out);
