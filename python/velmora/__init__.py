@@ -8,6 +8,9 @@ each call (settings=velmora.Settings(...)): nothing process-wide is read or chan
 functions may be called from any number of threads.
 """
 
+import copyreg
+import types
+
 from . import _velmora
 from ._error import VelmoraError
 from ._velmora import *  # noqa: F401,F403
@@ -25,3 +28,15 @@ __all__ = (
     + list(SPELLINGS)
     + ["state_pt", "state_ph", "state_ps", "state_hs", "state_tx", "state_px"]
 )
+
+
+# The functions are compiled ones bound to a capsule, which pickle cannot store; by name they
+# pickle as what they are, a function of this package, so multiprocessing and
+# concurrent.futures can send them to their workers.  Every other builtin keeps its own way.
+def _reduce_builtin(function, _ours=_velmora.__name__, _previous=copyreg.dispatch_table.get(types.BuiltinFunctionType)):
+    if getattr(function, "__module__", None) == _ours:
+        return function.__name__
+    return _previous(function) if _previous else function.__reduce__()
+
+
+copyreg.pickle(types.BuiltinFunctionType, _reduce_builtin)
