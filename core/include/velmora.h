@@ -80,7 +80,9 @@ typedef struct vlm_state_ex {
   /* out, VLM_FIELDS_FURTHER: Gibbs and Helmholtz energies [J/kg], compressibility factor
    * p v / (R T) [-], isobaric expansion (dv/dT)_p / v [1/K], isothermal compressibility
    * -(dv/dp)_T / v [1/Pa], relative pressure coefficient (dp/dT)_v / p [1/K], Joule-Thomson
-   * coefficient (dT/dp)_h [K/Pa], isothermal throttling coefficient (dh/dp)_T [m3/kg] */
+   * coefficient (dT/dp)_h [K/Pa], isothermal throttling coefficient (dh/dp)_T [m3/kg]; in wet
+ * steam, whose T is fixed by p, alpha_v, kappa_t and delta_t are NaN and alpha_p and the
+ * Joule-Thomson coefficient follow the saturation line */
   double g, f, z, alpha_v, kappa_t, alpha_p, joule_thomson, delta_t;
 } vlm_state_ex;
 
@@ -101,6 +103,15 @@ VELMORA_API int vlm_state_get(int pair, double a, double b, const vlm_settings* 
  * is returned (0 when all succeed).  A failed element's fields are NaN, its region 0. */
 VELMORA_API int vlm_states_get(int pair, size_t n, const double* a, const double* b, const vlm_settings* cfg,
                                vlm_state_ex* out, int* codes);
+
+/* Any first partial derivative (d of / d wrt) at constant `held` of a state the library gave,
+ * from its equation's own derivatives; the names are "p", "T", "v", "rho", "u", "h", "s", "g"
+ * (Gibbs energy) and "f" (Helmholtz energy), in SI units.  Wet steam varies along the
+ * saturation line and in x: its pressure follows T (dp/dT of the saturation-pressure
+ * equation), so a derivative that holds one of p and T while varying the other is undefined
+ * there.  Returns 0 and writes *out, or 2 for an unknown name, a state of no region, or an
+ * undefined derivative (*out unchanged). */
+VELMORA_API int vlm_partial(const vlm_state* st, const char* of, const char* wrt, const char* held, double* out);
 VELMORA_API const char* vlm_error_text(int code, int russian); /* UTF-8; "" for an unknown code */
 
 #ifdef __cplusplus

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "common.hpp"
+#include "equations/constants.hpp"
 #include "evaluate.hpp"
 
 namespace velmora {
@@ -189,6 +190,50 @@ std::string reprOf(const vlm_state& s) {
   return text + ")";
 }
 
+// (d of / d wrt) at constant held, NaN where the library does not define it.
+double partialOrNaN(const vlm_state& s, const char* of, const char* wrt, const char* held) {
+  double out;
+  return vlm_partial(&s, of, wrt, held, &out) == 0 ? out : std::numeric_limits<double>::quiet_NaN();
+}
+
+// The further properties of a State, computed from its fields when read: the State keeps the
+// layout of vlm_state, so arrays, pickles and the fields above stay as they are.
+struct Further {
+  const char* name;
+  const char* doc;
+  double (*of)(const vlm_state&);
+};
+constexpr Further kFurther[] = {
+    {"g", "Gibbs energy h - T s [J/kg]", [](const vlm_state& s) { return s.h - s.T * s.s; }},
+    {"f", "Helmholtz energy u - T s [J/kg]", [](const vlm_state& s) { return s.u - s.T * s.s; }},
+    {"z", "compressibility factor p v / (R T) [-]",
+     [](const vlm_state& s) { return s.p * s.v / (vlm::constants::R * s.T); }},
+    {"alpha_v", "isobaric expansion (dv/dT)_p / v [1/K] (NaN in wet steam)",
+     [](const vlm_state& s) { return partialOrNaN(s, "v", "T", "p") / s.v; }},
+    {"kappa_t", "isothermal compressibility -(dv/dp)_T / v [1/Pa] (NaN in wet steam)",
+     [](const vlm_state& s) { return -partialOrNaN(s, "v", "p", "T") / s.v; }},
+    {"alpha_p", "relative pressure coefficient (dp/dT)_v / p [1/K]",
+     [](const vlm_state& s) { return partialOrNaN(s, "p", "T", "v") / s.p; }},
+    {"joule_thomson", "Joule-Thomson coefficient (dT/dp)_h [K/Pa]",
+     [](const vlm_state& s) { return partialOrNaN(s, "T", "p", "h"); }},
+    {"delta_t", "isothermal throttling coefficient (dh/dp)_T [m3/kg] (NaN in wet steam)",
+     [](const vlm_state& s) { return partialOrNaN(s, "h", "p", "T"); }},
+};
+
+double partial(const vlm_state& s, const std::string& of, const std::string& wrt, const std::string& held) {
+  double out;
+  const int code = vlm_partial(&s, of.c_str(), wrt.c_str(), held.c_str(), &out);
+  if (code == 0) return out;
+  static const std::string kNames = " p T v rho u h s g f ";
+  for (const std::string* name : {&of, &wrt, &held}) {
+    if (name->empty() || kNames.find(" " + *name + " ") == std::string::npos)
+      raiseError(2, py::none(), "unknown quantity '" + *name + "': the names are p, T, v, rho, u, h, s, g and f");
+  }
+  raiseError(code, py::none(),
+             "(d" + of + "/d" + wrt + ") at constant " + held + " is not defined for this state" +
+                 (s.region == 4 ? " (in wet steam p and T vary together)" : ""));
+}
+
 }  // namespace
 
 void defineState(py::module_& m) {
@@ -208,6 +253,13 @@ void defineState(py::module_& m) {
 #define VELMORA_LONG(long_name, field) record.def_readonly(#long_name, &vlm_state::field, "the same as " #field);
   VELMORA_LONG_NAMES(VELMORA_LONG)
 #undef VELMORA_LONG
+  py::list furtherNames;
+  for (const Further& further : kFurther) {
+    record.def_property_readonly(
+        further.name, [&further](const vlm_state& s) { return further.of(s); }, further.doc);
+    furtherNames.append(further.name);
+  }
+  record.attr("_further") = py::tuple(furtherNames);
   record.def("__repr__", &reprOf);
   record.def(
       "__eq__",
@@ -221,6 +273,12 @@ void defineState(py::module_& m) {
   // numpy is imported on first use only: numbers work without it.
   m.def("_state_dtype", &stateDtype, "_state_dtype()\n\nThe structured dtype of state arrays.");
 
+  m.def("partial", &partial, py::arg("state"), py::arg("of"), py::arg("wrt"), py::arg("const"),
+        "partial(state, of, wrt, const)\n\nThe first partial derivative (d of / d wrt) at constant `const` of a "
+        "velmora.State, from its equation's own derivatives, in SI units; the names are 'p', 'T', 'v', 'rho', "
+        "'u', 'h', 's', 'g' and 'f'.  Wet steam varies along the saturation line and in x, so a derivative that "
+        "holds one of p and T while varying the other is not defined there.  Raises VelmoraError (code 2) for "
+        "an unknown name or an undefined derivative.");
   for (const Pair& pair : kPairs) {
     static std::string docs[std::size(kPairs)];
     std::string& doc = docs[&pair - kPairs];

@@ -66,7 +66,7 @@ def main(out):
         "    _fields: tuple[str, ...]",
     ]
     lines += [f"    {f}: {'int' if f == 'region' else 'float'}" for f in fields]
-    lines += [f"    {f}: float" for f in LONG_NAMES]
+    lines += [f"    {f}: float" for f in LONG_NAMES + list(velmora.State._further)]
     lines += ["", "STATE_DTYPE: np.dtype[Any]", "EXPORTS: list[tuple[str, str, tuple[str, ...], str, str]]",
               "SPELLINGS: dict[str, str]", ""]
     for name, alias, parameters, _result, kind in velmora.EXPORTS:
@@ -76,6 +76,7 @@ def main(out):
             lines.append(function(n, parameters, number, f"NDArray[{item}]"))
     for name, first, second in STATE_PAIRS:
         lines.append(function(name, (first, second), "State", "NDArray[np.void]"))
+    lines.append("def partial(state: State, of: str, wrt: str, const: str) -> float: ...\n")
     with open(out, "w", encoding="utf-8") as f:
         f.write("\n".join(lines))
 

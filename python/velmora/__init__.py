@@ -26,7 +26,7 @@ __all__ = (
     ["VelmoraError", "Settings", "State", "STATE_DTYPE", "EXPORTS", "SPELLINGS", "__version__"]
     + [name for entry in EXPORTS for name in entry[:2]]
     + list(SPELLINGS)
-    + ["state_pt", "state_ph", "state_ps", "state_hs", "state_tx", "state_px"]
+    + ["state_pt", "state_ph", "state_ps", "state_hs", "state_tx", "state_px", "partial"]
 )
 
 

@@ -41,4 +41,10 @@ struct InPT : AlongIsobar {
   double v, dvdt;
 };
 
+// The specific volume and its slopes in T at constant p and in p at constant T: with cp, every
+// first derivative of a single-phase state.
+struct VolumeSlopes {
+  double v, dvdt, dvdp;
+};
+
 }  // namespace vlm

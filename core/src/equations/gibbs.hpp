@@ -41,6 +41,10 @@ struct Formulas {
 
   // (dv/dT) at constant p: R (gamma_pi - tau gamma_pi,tau) / p*.
   static double expansion(const Gamma& g) { return R * (g.gp - g.tau * g.gpt) / pStar; }
+  // (dv/dp) at constant T: R T gamma_pi,pi / p*^2.
+  static double compression(const Gamma& g, double t) { return R * t * g.gpp / (pStar * pStar); }
+  static VolumeSlopes slopes(const Gamma& g, double t) { return {volume(g, t), expansion(g), compression(g, t)}; }
+  static constexpr unsigned kSlopes = kernels::SX | kernels::SXX | kernels::SXY;
 
   // What the speed of sound and cv need, and what every property needs.
   static constexpr unsigned kSound = kernels::SX | kernels::SXX | kernels::SYY | kernels::SXY;
@@ -78,6 +82,7 @@ struct Equation : Formulas<Constants> {
     out.dvdt = expansion(g);
     return out;
   }
+  static VolumeSlopes slopes(double p, double t) { return F::slopes(at<F::kSlopes>(p, t), t); }
   static CaloricSet all(double p, double t) {
     const Gamma g = at<kAll>(p, t);
     return {volume(g, t), energy(g, t), entropy(g), enthalpy(g), isobaric(g), isochoric(g), sound(g, t)};

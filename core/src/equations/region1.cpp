@@ -46,6 +46,8 @@ AlongIsobar alongIsobar(double p, double t) {
   return {F::enthalpy(g), F::entropy(g), F::isobaric(g)};
 }
 
+VolumeSlopes slopes(double p, double t) { return F::slopes(gamma<F::kSlopes>(p, t), t); }
+
 InPT inPT(double p, double t) {
   const gibbs::Gamma g = gamma<S | SX | SY | SYY | SXY>(p, t);
   InPT out;

@@ -34,6 +34,21 @@ double pressure(double t) {
   return MPa * x2 * x2;
 }
 
+// dp/dT of the same line: the quadratic's root moves with theta by -(dF/dtheta) / (dF/dx).
+double slope(double t) {
+  using sat::n;
+  const double theta = t + n[8] / (t - n[9]);
+  const double theta2 = theta * theta;
+  const double a = theta2 + n[0] * theta + n[1];
+  const double b = n[2] * theta2 + n[3] * theta + n[4];
+  const double c = n[5] * theta2 + n[6] * theta + n[7];
+  const double x = 2.0 * c / (-b + std::sqrt(b * b - 4.0 * a * c));
+  const double dFdtheta = (2.0 * theta + n[0]) * x * x + (2.0 * n[2] * theta + n[3]) * x + 2.0 * n[5] * theta + n[6];
+  const double dxdtheta = -dFdtheta / (2.0 * a * x + b);
+  const double dthetadt = 1.0 - n[8] / ((t - n[9]) * (t - n[9]));
+  return 4.0 * MPa * x * x * x * dxdtheta * dthetadt;
+}
+
 double temperature(double p) {
   using sat::n;
   const double beta = std::sqrt(std::sqrt(p / MPa));

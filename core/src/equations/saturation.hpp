@@ -7,6 +7,7 @@ namespace vlm::saturation {
 // The bare equations.
 double pressure(double t);     // saturation pressure
 double temperature(double p);  // saturation temperature
+double slope(double t);        // dp/dT along the line
 
 }  // namespace vlm::saturation
 

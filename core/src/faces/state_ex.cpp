@@ -8,6 +8,7 @@
 
 #include "faces/caller_settings.hpp"
 #include "faces/guard.hpp"
+#include "solvers/further.hpp"
 #include "solvers/pairs.hpp"
 #include "velmora.h"
 
@@ -64,7 +65,13 @@ int evaluate(const Request& r, double a, double b, vlm_state_ex& out) {
   setFurtherUnknown(out);
   const Outcome<bool> result = frame::guarded(
       [&](const Config& c) {
-        return Outcome<bool>{true, r.solve(a, b, c, out.state)};
+        state::Code code = r.solve(a, b, c, out.state);
+        if (code == kNoError && (r.request & VLM_FIELDS_FURTHER) != 0) {
+          state::Differentials d;
+          code = state::differentials(out.state, c, d);
+          if (code == kNoError) state::fillFurther(out.state, d, out);
+        }
+        return Outcome<bool>{true, code};
       },
       r.config, [&](bool) { return finite(out); });
   if (result.code != kNoError) {
@@ -73,6 +80,7 @@ int evaluate(const Request& r, double a, double b, vlm_state_ex& out) {
     for (double* f : {&s.p, &s.T, &s.rho, &s.v, &s.u, &s.h, &s.s, &s.cp, &s.cv, &s.w, &s.x, &s.lambda, &s.eta, &s.nu,
                       &s.prandtl, &s.kappa, &s.sigma})
       *f = kNaN;
+    setFurtherUnknown(out);
   }
   return result.code;
 }
@@ -112,6 +120,29 @@ VELMORA_API int vlm_states_get(int pair, size_t n, const double* a, const double
     if (first == kNoError) first = code;
   }
   return first;
+}
+
+VELMORA_API int vlm_partial(const vlm_state* st, const char* of, const char* wrt, const char* held, double* out) {
+  state::Quantity q[3];
+  if (!st || !out || !state::quantityNamed(of, q[0]) || !state::quantityNamed(wrt, q[1]) ||
+      !state::quantityNamed(held, q[2])) {
+    return kOutOfRange;
+  }
+  const vlm_state given = *st;
+  double value = kNaN;
+  const Outcome<bool> result = frame::guarded(
+      [&](const Config& c) {
+        state::Differentials d;
+        const state::Code code = state::differentials(given, c, d);
+        if (code == kNoError) value = state::partial(d, q[0], q[1], q[2]);
+        return Outcome<bool>{true, code};
+      },
+      Config{}, [&](bool) { return true; });
+  if (result.code != kNoError) return result.code;
+  // Held and varied together (T at constant p in wet steam), or a quantity held by itself.
+  if (std::isnan(value)) return kOutOfRange;
+  *out = value;
+  return kNoError;
 }
 
 }  // extern "C"

@@ -1,0 +1,34 @@
+// First derivatives of a state, computed from its equation's own derivatives: any partial
+// derivative (d of / d wrt) at constant `held` among p, T, v, rho, u, h, s, g and f, and the
+// further properties built from them.  A single-phase state varies in (T, p); wet steam in
+// (T, x), its pressure tied to T along the saturation line (Clapeyron).
+#pragma once
+
+#include "solvers/physics.hpp"
+#include "velmora.h"
+
+namespace vlm::state {
+
+enum class Quantity { P, T, V, Rho, U, H, S, G, F };
+inline constexpr int kQuantities = 9;
+
+// The quantity of a name ("p", "T", "v", "rho", "u", "h", "s", "g", "f"): false for any other.
+bool quantityNamed(const char* name, Quantity& q);
+
+// Each quantity's derivatives in the state's two free variables.
+struct Differentials {
+  double d[kQuantities][2];
+  const double* operator[](Quantity q) const { return d[static_cast<int>(q)]; }
+};
+
+// From a state the library gave (its region, p, T, rho, x and caloric fields).
+Code differentials(const vlm_state& st, const Config& cfg, Differentials& out);
+
+// (d of / d wrt) at constant held: NaN where held and wrt do not vary independently (in wet
+// steam, T at constant p).
+double partial(const Differentials& d, Quantity of, Quantity wrt, Quantity held);
+
+// g, f, z, alpha_v, kappa_t, alpha_p, the Joule-Thomson and isothermal throttling coefficients.
+void fillFurther(const vlm_state& st, const Differentials& d, vlm_state_ex& out);
+
+}  // namespace vlm::state
