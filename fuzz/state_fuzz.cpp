@@ -1,8 +1,8 @@
-// The state interface (velmora.h): each of the six pairs with any arguments, any settings
+// The state interface (velmora.h): each of its pairs with any arguments, any settings
 // and a hostile caller floating-point environment.
 //
 // Input layout (bytes past the end read as the defaults):
-//   u8   pair (pt, ph, ps, hs, tx, px, modulo 6); bit 7: pass no settings (the defaults)
+//   u8   pair (pt, ph, ps, hs, tx, px, pv, tv, th, ts, hx, sx, modulo 12); bit 7: pass no settings (the defaults)
 //   u8   environment, as for the exports' target (rounding, unmasked traps, sticky flags)
 //   f64  the two arguments
 //   u8   range checking on (odd) or off (even)
@@ -19,6 +19,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <initializer_list>
+#include <iterator>
 
 #include "fuzz_input.hpp"
 #include "support/caller_fp.hpp"
@@ -27,7 +28,8 @@
 namespace {
 
 using Solve = int (*)(double, double, const vlm_settings*, vlm_state*);
-const Solve kPairs[] = {vlm_state_pt, vlm_state_ph, vlm_state_ps, vlm_state_hs, vlm_state_tx, vlm_state_px};
+const Solve kPairs[] = {vlm_state_pt, vlm_state_ph, vlm_state_ps, vlm_state_hs, vlm_state_tx, vlm_state_px,
+                        vlm_state_pv, vlm_state_tv, vlm_state_th, vlm_state_ts, vlm_state_hx, vlm_state_sx};
 
 [[noreturn]] void fail(const char* what, int pair, double a, double b, int code) {
   std::fprintf(stderr, "%s: pair %d (%.17g, %.17g), code %d\n", what, pair, a, b, code);
@@ -40,7 +42,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static const vlm::test::FpState initial = vlm::test::readFp();
   vlm::fuzz::Reader in(data, size);
   const uint8_t choice = in.next<uint8_t>(0);
-  const int pair = (choice & 0x7f) % 6;
+  const int pair = (choice & 0x7f) % static_cast<int>(std::size(kPairs));
   const uint8_t environment = in.next<uint8_t>(0);
   const double a = in.next<double>(1e5), b = in.next<double>(300.0);
   vlm_settings cfg;

@@ -59,7 +59,7 @@ enum vlm_pair {
   VLM_PAIR_TV,
   VLM_PAIR_TH,
   VLM_PAIR_TS,
-  VLM_PAIR_UV,
+  VLM_PAIR_UV, /* not offered yet: code 2 */
   VLM_PAIR_HX,
   VLM_PAIR_SX
 };
@@ -81,8 +81,8 @@ typedef struct vlm_state_ex {
    * p v / (R T) [-], isobaric expansion (dv/dT)_p / v [1/K], isothermal compressibility
    * -(dv/dp)_T / v [1/Pa], relative pressure coefficient (dp/dT)_v / p [1/K], Joule-Thomson
    * coefficient (dT/dp)_h [K/Pa], isothermal throttling coefficient (dh/dp)_T [m3/kg]; in wet
- * steam, whose T is fixed by p, alpha_v, kappa_t and delta_t are NaN and alpha_p and the
- * Joule-Thomson coefficient follow the saturation line */
+   * steam, whose T is fixed by p, alpha_v, kappa_t and delta_t are NaN and alpha_p and the
+   * Joule-Thomson coefficient follow the saturation line */
   double g, f, z, alpha_v, kappa_t, alpha_p, joule_thomson, delta_t;
 } vlm_state_ex;
 
@@ -94,6 +94,18 @@ VELMORA_API int vlm_state_ps(double p, double s, const vlm_settings* cfg, vlm_st
 VELMORA_API int vlm_state_hs(double h, double s, const vlm_settings* cfg, vlm_state* out);
 VELMORA_API int vlm_state_tx(double T, double x, const vlm_settings* cfg, vlm_state* out);
 VELMORA_API int vlm_state_px(double p, double x, const vlm_settings* cfg, vlm_state* out);
+/* Pairs with two states somewhere give one by a fixed rule: wet steam wherever the value lies
+ * between the saturated phases' values; (p, v) the warmer of the two liquid states around the
+ * density maximum near 277 K; (T, v), (T, h), (T, s) the state of lowest pressure (two liquid
+ * states have the same s below about 277 K, and the same h where T alpha_v > 1 in hot
+ * liquid); (h, x), (s, x) the state of lowest temperature (two states have the same h near
+ * the maximum of h'').  These pairs are always searched within the validity ranges. */
+VELMORA_API int vlm_state_pv(double p, double v, const vlm_settings* cfg, vlm_state* out);
+VELMORA_API int vlm_state_tv(double T, double v, const vlm_settings* cfg, vlm_state* out);
+VELMORA_API int vlm_state_th(double T, double h, const vlm_settings* cfg, vlm_state* out);
+VELMORA_API int vlm_state_ts(double T, double s, const vlm_settings* cfg, vlm_state* out);
+VELMORA_API int vlm_state_hx(double h, double x, const vlm_settings* cfg, vlm_state* out);
+VELMORA_API int vlm_state_sx(double s, double x, const vlm_settings* cfg, vlm_state* out);
 /* The extended state from a pair (enum vlm_pair); the same codes, and code 2 also for an
  * unknown pair, formulation or request, or a size too small to hold the state. */
 VELMORA_API int vlm_state_get(int pair, double a, double b, const vlm_settings* cfg, vlm_state_ex* out);

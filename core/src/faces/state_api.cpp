@@ -74,6 +74,25 @@ VELMORA_API int vlm_state_px(double p, double x, const vlm_settings* cfg, vlm_st
   return run(cfg, out, [&](const Config& c, vlm_state& s) { return statePX(p, x, c, s); });
 }
 
+VELMORA_API int vlm_state_pv(double p, double v, const vlm_settings* cfg, vlm_state* out) {
+  return run(cfg, out, [&](const Config& c, vlm_state& s) { return statePV(p, v, c, s); });
+}
+VELMORA_API int vlm_state_tv(double T, double v, const vlm_settings* cfg, vlm_state* out) {
+  return run(cfg, out, [&](const Config& c, vlm_state& s) { return stateOnIsotherm(T, v, Along::V, c, s); });
+}
+VELMORA_API int vlm_state_th(double T, double h, const vlm_settings* cfg, vlm_state* out) {
+  return run(cfg, out, [&](const Config& c, vlm_state& s) { return stateOnIsotherm(T, h, Along::H, c, s); });
+}
+VELMORA_API int vlm_state_ts(double T, double s, const vlm_settings* cfg, vlm_state* out) {
+  return run(cfg, out, [&](const Config& c, vlm_state& st) { return stateOnIsotherm(T, s, Along::S, c, st); });
+}
+VELMORA_API int vlm_state_hx(double h, double x, const vlm_settings* cfg, vlm_state* out) {
+  return run(cfg, out, [&](const Config& c, vlm_state& s) { return stateOnSaturationLine(h, x, Along::H, c, s); });
+}
+VELMORA_API int vlm_state_sx(double s, double x, const vlm_settings* cfg, vlm_state* out) {
+  return run(cfg, out, [&](const Config& c, vlm_state& st) { return stateOnSaturationLine(s, x, Along::S, c, st); });
+}
+
 VELMORA_API const char* vlm_error_text(int code, int russian) {
   // Converted once from the library's own table (Windows-1251) on first use.
   static const struct Texts {

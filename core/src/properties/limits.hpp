@@ -51,6 +51,13 @@ inline const Limit* brokenGeneral(double p, double t) {
   return nullptr;
 }
 
+// A temperature of the range, whatever the pressure.
+inline const Limit* brokenTemperature(double t) {
+  if (!(t >= c::Ttriple)) return &kLowestT;
+  if (!(t <= c::Tmax)) return &kHighestT;
+  return nullptr;
+}
+
 inline const Limit* brokenDryness(double x) {
   if (!(x >= 0.0)) return &kLowestX;
   if (!(x <= 1.0)) return &kHighestX;
@@ -132,6 +139,8 @@ enum class Check {
   B23T,            // (T)
   B23P,            // (p)
   Pressure,        // (p, ...)
+  Temperature,     // (T, ...)
+  SecondDryness,   // (..., x)
   Conductivity,    // (p, T)
   Viscosity,       // (p, T)
   ConductivityRT,  // (density, T)
@@ -164,6 +173,10 @@ inline const Limit* broken(Check check, const double* a) {
       return brokenB23Pressure(a[0]);
     case Check::Pressure:
       return brokenPressure(a[0]);
+    case Check::Temperature:
+      return brokenTemperature(a[0]);
+    case Check::SecondDryness:
+      return brokenDryness(a[1]);
     case Check::Conductivity:
       return brokenConductivity(a[0], a[1]);
     case Check::Viscosity:

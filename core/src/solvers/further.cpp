@@ -93,30 +93,30 @@ Code differentials(const vlm_state& st, const Config& cfg, Differentials& d) {
   if (st.region != 4) return kOutOfRange;
   Saturation sat;
   if (const Code code = saturation(st.T, cfg, sat)) return code;
-  const int region = st.T <= constants::T13 ? 0 : 3;
-  const CaloricSet* phases[2] = {&sat.liquid, &sat.vapour};
-  Phase rows[2];
-  for (int k = 0; k < 2; ++k) {
-    const CaloricSet& c = *phases[k];
-    rows[k] = phaseRows(slopesOf(region ? 3 : (k == 0 ? 1 : 2), sat.ps, st.T, 1.0 / c.v), st.T, c.cp);
-  }
+  const LineSlopes along[2] = {lineSlopes(st.T, sat, 0), lineSlopes(st.T, sat, 1)};
   const CaloricSet &l = sat.liquid, &g = sat.vapour;
-  // dp/dT of the saturation pressure the states carry; the phases' Clapeyron slope
-  // (s'' - s') / (v'' - v') agrees with it only to the consistency of the equations (3e-4 at 600 K).
-  const double slope = saturation::slope(st.T);
-  // A phase's quantity along the line: its T slope plus its p slope times dp/dT; the mixture
-  // takes x of the vapour's, and x's own slope is the difference of the phases.
-  const auto mixed = [&](Row Phase::*q, double liquid, double vapour) {
-    const double along[2] = {(rows[0].*q).a + (rows[0].*q).b * slope, (rows[1].*q).a + (rows[1].*q).b * slope};
-    return Row{st.x * along[1] + (1.0 - st.x) * along[0], vapour - liquid};
+  // The mixture takes x of the vapour's slope along the line, and x's own slope is the
+  // difference of the phases.
+  const auto mixed = [&](double LineSlopes::*q, double liquid, double vapour) {
+    return Row{st.x * (along[1].*q) + (1.0 - st.x) * (along[0].*q), vapour - liquid};
   };
-  set(d, Quantity::P, {slope, 0.0});
+  set(d, Quantity::P, {saturation::slope(st.T), 0.0});
   set(d, Quantity::T, {1.0, 0.0});
-  set(d, Quantity::V, mixed(&Phase::v, l.v, g.v));
-  set(d, Quantity::S, mixed(&Phase::s, l.s, g.s));
-  set(d, Quantity::H, mixed(&Phase::h, l.h, g.h));
+  set(d, Quantity::V, mixed(&LineSlopes::v, l.v, g.v));
+  set(d, Quantity::S, mixed(&LineSlopes::s, l.s, g.s));
+  set(d, Quantity::H, mixed(&LineSlopes::h, l.h, g.h));
   derive(st, d);
   return kNoError;
+}
+
+LineSlopes lineSlopes(double t, const Saturation& sat, int phase) {
+  const CaloricSet& c = phase == 0 ? sat.liquid : sat.vapour;
+  const int region = t > constants::T13 ? 3 : phase == 0 ? 1 : 2;
+  const Phase rows = phaseRows(slopesOf(region, sat.ps, t, 1.0 / c.v), t, c.cp);
+  // dp/dT of the saturation pressure the states carry; the phases' Clapeyron slope
+  // (s'' - s') / (v'' - v') agrees with it only to the consistency of the equations (3e-4 at 600 K).
+  const double dp = saturation::slope(t);
+  return {rows.v.a + rows.v.b * dp, rows.h.a + rows.h.b * dp, rows.s.a + rows.s.b * dp};
 }
 
 double partial(const Differentials& d, Quantity of, Quantity wrt, Quantity held) {

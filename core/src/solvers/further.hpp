@@ -4,6 +4,7 @@
 // (T, x), its pressure tied to T along the saturation line (Clapeyron).
 #pragma once
 
+#include "solvers/fill.hpp"
 #include "solvers/physics.hpp"
 #include "velmora.h"
 
@@ -23,6 +24,13 @@ struct Differentials {
 
 // From a state the library gave (its region, p, T, rho, x and caloric fields).
 Code differentials(const vlm_state& st, const Config& cfg, Differentials& out);
+
+// The slopes in T of a saturated phase's v, h and s (phase 0 the liquid, 1 the vapour) along
+// the saturation line, its pressure following T.
+struct LineSlopes {
+  double v, h, s;
+};
+LineSlopes lineSlopes(double t, const Saturation& sat, int phase);
 
 // (d of / d wrt) at constant held: NaN where held and wrt do not vary independently (in wet
 // steam, T at constant p).

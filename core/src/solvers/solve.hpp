@@ -63,6 +63,21 @@ Code solveOnIsobar(double p, double target, Given g, const Config& cfg, vlm_stat
 // isobar it passed as a limit of h or s: true and `limit` filled, else false.
 bool isobarLimit(double p, double target, Given g, const Config& cfg, limits::Limit& limit);
 
+// The quantity given beside a temperature, a pressure or a dryness in the pairs solved
+// along one line of states.
+enum class Along { V, H, S, U };
+
+// The state on the isotherm t whose v, h, s or u is the target: wet steam where the target
+// lies between the saturated phases' values, else the one of lowest pressure.
+Code stateOnIsotherm(double t, double target, Along given, const Config& cfg, vlm_state& out);
+
+// Wet steam of dryness x whose h or s is the target: the one of lowest temperature.
+Code stateOnSaturationLine(double target, double x, Along given, const Config& cfg, vlm_state& out);
+
+// Wet steam where v lies between the saturated phases' volumes, else the hottest state of
+// the isobar with that volume.
+Code statePV(double p, double v, const Config& cfg, vlm_state& out);
+
 Code statePT(double p, double t, const Config& cfg, vlm_state& out);
 Code statePX(double p, double x, const Config& cfg, vlm_state& out);
 Code statePH(double p, double h, const Config& cfg, vlm_state& out);

@@ -1,0 +1,111 @@
+// The search along one stretch of a line of states (an isotherm, an isobar, the saturation
+// line) that one equation covers: q runs from lo to hi, and the quantity given varies along
+// it with at most one turning point (the density maximum of cold water, the enthalpy minimum
+// of hot compressed liquid, the maximum of h'').
+#pragma once
+
+#include <cmath>
+
+namespace vlm::state {
+
+// The quantity at q and its slope in q.
+struct Sample {
+  double f, df;
+};
+
+namespace line {
+
+// The root of f = target between two ends that bracket it: Newton where it stays inside the
+// bracket, else bisection, down to a bracket of a few ulp.  A Newton step that comes out
+// negligible while f is not (a slope that is not f's own, as where the equations' saturated
+// phases merge next to the critical point) hands over to bisection.  No comparison meets a NaN.
+template <class At>
+double bracketed(const At& at, double lo, double flo, double hi, double fhi, double target) {
+  const bool rising = std::isless(flo, fhi);
+  const double small = 1e-12 * std::fmax(std::fabs(target), std::fmax(std::fabs(flo), std::fabs(fhi)));
+  double q = flo == fhi ? 0.5 * (lo + hi) : lo + (target - flo) / (fhi - flo) * (hi - lo);
+  if (!(std::isgreater(q, lo) && std::isless(q, hi))) q = 0.5 * (lo + hi);
+  bool trustSlope = true;
+  for (int k = 0; k < 200; ++k) {
+    const Sample s = at(q);
+    const double f = s.f - target;
+    if (f == 0) break;
+    if (std::isless(f, 0.0) == rising) {
+      lo = q;
+    } else {
+      hi = q;
+    }
+    double next = q - f / s.df;
+    bool newton = trustSlope && std::isfinite(next) && std::isgreaterequal(next, lo) && std::islessequal(next, hi);
+    double step = std::fabs(next - q);
+    if (newton && step <= 1e-15 * std::fabs(q) && std::fabs(f) > small) newton = trustSlope = false;
+    if (!newton) next = 0.5 * (lo + hi);
+    step = std::fabs(next - q);
+    q = next;
+    if (newton ? step <= 1e-15 * std::fabs(q) : hi - lo <= 4e-16 * std::fmax(std::fabs(lo), std::fabs(hi))) break;
+  }
+  return q;
+}
+
+// Where the slope changes sign between lo and hi (false position with the Illinois rule).
+template <class At>
+double turningPoint(const At& at, double lo, double dlo, double hi, double dhi) {
+  double q = 0.5 * (lo + hi);
+  int side = 0;
+  for (int k = 0; k < 100 && hi - lo > 1e-13 * std::fmax(std::fabs(lo), std::fabs(hi)); ++k) {
+    q = dlo == dhi ? 0.5 * (lo + hi) : lo - dlo * (hi - lo) / (dhi - dlo);
+    if (!(std::isgreater(q, lo) && std::isless(q, hi))) q = 0.5 * (lo + hi);
+    const double d = at(q).df;
+    if (d == 0) break;
+    if (std::isless(d, 0.0) == std::isless(dlo, 0.0)) {
+      lo = q;
+      dlo = d;
+      if (side == -1) dhi *= 0.5;
+      side = -1;
+    } else {
+      hi = q;
+      dhi = d;
+      if (side == 1) dlo *= 0.5;
+      side = 1;
+    }
+  }
+  return q;
+}
+
+}  // namespace line
+
+// The first q of the stretch where the quantity is `target`, searching from lo (fromLo) or
+// from hi: where the slopes at the ends differ in sign the stretch is split at its turning
+// point and each monotone piece tried in that order.  False when no state of the stretch has
+// the target.
+template <class At>
+bool firstOnStretch(const At& at, double lo, double hi, double target, bool fromLo, double& q) {
+  const Sample a = at(lo), b = at(hi);
+  double ends[3] = {lo, hi, hi};
+  Sample values[3] = {a, b, b};
+  int pieces = 1;
+  if (std::isless(a.df * b.df, 0.0)) {
+    const double turn = line::turningPoint(at, lo, a.df, hi, b.df);
+    ends[1] = turn;
+    values[1] = at(turn);
+    ends[2] = hi;
+    values[2] = b;
+    pieces = 2;
+  }
+  for (int n = 0; n < pieces; ++n) {
+    const int k = fromLo ? n : pieces - 1 - n;
+    const double flo = values[k].f, fhi = values[k + 1].f;
+    if (!(std::islessequal(std::fmin(flo, fhi), target) && std::isgreaterequal(std::fmax(flo, fhi), target))) continue;
+    if (target == flo) {
+      q = ends[k];
+    } else if (target == fhi) {
+      q = ends[k + 1];
+    } else {
+      q = line::bracketed(at, ends[k], flo, ends[k + 1], fhi, target);
+    }
+    return true;
+  }
+  return false;
+}
+
+}  // namespace vlm::state

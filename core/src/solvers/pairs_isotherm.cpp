@@ -1,0 +1,167 @@
+// The state from the temperature and v, h, s or u: a search along the isotherm, from the
+// lowest pressure up, over the stretches that one equation covers (regions 1, 2 and 5 in
+// ln p, region 3 in density), with wet steam at the saturation pressure tried first.
+#include <cmath>
+
+#include "equations/constants.hpp"
+#include "equations/region1.hpp"
+#include "equations/region2.hpp"
+#include "equations/region5.hpp"
+#include "properties/limits.hpp"
+#include "solvers/fill.hpp"
+#include "solvers/line_search.hpp"
+#include "solvers/solve.hpp"
+
+namespace vlm::state {
+namespace {
+
+using namespace constants;
+
+VolumeSlopes slopes(int region, double p, double t) {
+  return region == 1 ? region1::slopes(p, t) : region == 2 ? region2::slopes(p, t) : region5::slopes(p, t);
+}
+
+double valueOf(const CaloricSet& c, Along given) {
+  switch (given) {
+    case Along::V:
+      return c.v;
+    case Along::H:
+      return c.h;
+    case Along::S:
+      return c.s;
+    default:
+      return c.u;
+  }
+}
+
+// One stretch of the isotherm: q is ln p in regions 1, 2 and 5, the density in region 3.
+struct Stretch {
+  int region;
+  double lo, hi;
+};
+
+class Isotherm {
+ public:
+  Isotherm(double t, Along given, const Config& cfg)
+      : t_(t),
+        given_(given),
+        cfg_(cfg),
+        pTop_(t > T5 ? p5Max : pMax),
+        lnMin_(std::log(pMin)),
+        lnMax_(std::log(pTop_)) {}
+
+  Code solve(double target, vlm_state& out) {
+    Stretch stretches[4];
+    int count = 0;
+    const double lnMin = lnMin_, lnMax = lnMax_;
+    if (t_ < Tcritical) {
+      if (const Code code = saturation(t_, cfg_, sat_)) return code;
+      const double liquid = valueOf(sat_.liquid, given_), vapour = valueOf(sat_.vapour, given_);
+      if (target >= std::fmin(liquid, vapour) && target <= std::fmax(liquid, vapour)) {
+        const double x = liquid == vapour ? 0.0 : (target - liquid) / (vapour - liquid);
+        fillWet(t_, std::fmin(std::fmax(x, 0.0), 1.0), sat_, cfg_, out);
+        return kNoError;
+      }
+    }
+    if (t_ <= T13) {
+      stretches[count++] = {2, lnMin, std::log(sat_.ps)};
+      stretches[count++] = {1, std::log(sat_.ps), lnMax};
+    } else if (t_ <= T25) {
+      const double pb = p23(t_);
+      double rb = 0, rMax = 0;
+      if (const Code code = density3(pb, t_, cfg_, 1.0 / gibbs(2, pb, t_).v, rb)) return code;
+      if (const Code code = density3(pMax, t_, cfg_, rMax)) return code;
+      stretches[count++] = {2, lnMin, std::log(pb)};
+      if (t_ < Tcritical) {
+        stretches[count++] = {3, rb, 1.0 / sat_.vapour.v};
+        stretches[count++] = {3, 1.0 / sat_.liquid.v, rMax};
+      } else {
+        stretches[count++] = {3, rb, rMax};
+      }
+    } else {
+      stretches[count++] = {t_ <= T5 ? 2 : 5, lnMin, lnMax};
+    }
+    for (int k = 0; k < count; ++k) {
+      const Stretch& st = stretches[k];
+      double q = 0;
+      const auto at = [&](double x) { return sample(st.region, x); };
+      if (firstOnStretch(at, st.lo, st.hi, target, true, q)) return fill(st.region, q, out);
+    }
+    // Between two equations' ends where they meet: the nearer end.
+    for (int k = 1; k < count; ++k) {
+      const Stretch &before = stretches[k - 1], &after = stretches[k];
+      const double a = sample(before.region, before.hi).f, b = sample(after.region, after.lo).f;
+      if (target >= std::fmin(a, b) && target <= std::fmax(a, b)) {
+        return std::fabs(target - a) <= std::fabs(target - b) ? fill(before.region, before.hi, out)
+                                                              : fill(after.region, after.lo, out);
+      }
+    }
+    // Within rounding of the lowest or the highest pressure: the state there.
+    const Stretch &first = stretches[0], &last = stretches[count - 1];
+    const double band = 1e-9 * std::fabs(target);
+    if (std::fabs(sample(first.region, first.lo).f - target) <= band) return fill(first.region, first.lo, out);
+    if (std::fabs(sample(last.region, last.hi).f - target) <= band) return fill(last.region, last.hi, out);
+    return kOutOfRange;
+  }
+
+ private:
+  // The pressure of ln p, the range's ends exactly.
+  double pressure(double q) const { return q == lnMin_ ? pMin : q == lnMax_ ? pTop_ : std::exp(q); }
+
+  // The quantity and its slope along the isotherm: in ln p from v's slopes (dh = (v - T dv/dT) dp,
+  // ds = -dv/dT dp, du = dh - p dv - v dp), in density from the pressure's slopes.
+  Sample sample(int region, double q) const {
+    if (region == 3) {
+      const Helmholtz e = helmholtz(q, t_);
+      const double r2 = q * q;
+      switch (given_) {
+        case Along::V:
+          return {e.v, -1.0 / r2};
+        case Along::H:
+          return {e.h, (e.dpdr - t_ * e.dpdt / q) / q};
+        case Along::S:
+          return {e.s, -e.dpdt / r2};
+        default:
+          return {e.u, (e.p - t_ * e.dpdt) / r2};
+      }
+    }
+    const double p = pressure(q);
+    const VolumeSlopes sl = slopes(region, p, t_);
+    switch (given_) {
+      case Along::V:
+        return {sl.v, sl.dvdp * p};
+      case Along::H:
+        return {gibbs(region, p, t_).h, (sl.v - t_ * sl.dvdt) * p};
+      case Along::S:
+        return {gibbs(region, p, t_).s, -sl.dvdt * p};
+      default:
+        return {gibbs(region, p, t_).u, (-t_ * sl.dvdt - p * sl.dvdp) * p};
+    }
+  }
+
+  Code fill(int region, double q, vlm_state& out) const {
+    if (region == 3) {
+      const Helmholtz e = helmholtz(q, t_);
+      fillSingle(3, e.p, t_, e, cfg_, out);
+    } else {
+      const double p = pressure(q);
+      fillSingle(region, p, t_, gibbs(region, p, t_), cfg_, out);
+    }
+    return kNoError;
+  }
+
+  double t_;
+  Along given_;
+  const Config& cfg_;
+  double pTop_, lnMin_, lnMax_;
+  Saturation sat_{};
+};
+
+}  // namespace
+
+Code stateOnIsotherm(double t, double target, Along given, const Config& cfg, vlm_state& out) {
+  if (!std::isfinite(target) || limits::brokenTemperature(t)) return kOutOfRange;
+  return Isotherm(t, given, cfg).solve(target, out);
+}
+
+}  // namespace vlm::state
