@@ -27,10 +27,10 @@ std::string header(const Pair& pair) {
   return out + ",code";
 }
 
-std::string columns(const vlm_state& state) {
-  std::string out = std::to_string(state.region);
+std::string columns(const vlm_state_ex& state) {
+  std::string out = std::to_string(state.state.region);
   for (const Field& field : stateFields()) {
-    const double value = state.*field.member;
+    const double value = field.of(state);
     out += "," + (std::isnan(value) ? std::string() : vlmprop::full17(value));
   }
   return out;
@@ -41,7 +41,7 @@ std::string columns(const vlm_state& state) {
 int stateBatch(const std::vector<std::string>& args) {
   if (args.size() < 3 || args.size() > 4) return vlmprop::usageError("batch state needs a pair and at most one file");
   const Pair* pair = findPair(args[2]);
-  if (pair == nullptr) return vlmprop::usageError("no pair named " + args[2] + " (pt, ph, ps, hs, tx or px)");
+  if (pair == nullptr) return vlmprop::usageError("no pair named " + args[2] + " (" + pairNames() + ")");
 
   vlmprop::BatchJob job;
   job.parameterCodes = "DD";
@@ -50,8 +50,8 @@ int stateBatch(const std::vector<std::string>& args) {
   vlm_settings settings;
   vlm_default_settings(&settings);
   job.answer = [pair, settings](const std::vector<double>& values) {
-    vlm_state state;
-    const int code = pair->solve(values[0], values[1], &settings, &state);
+    vlm_state_ex state;
+    const int code = pair->solve(values[0], values[1], &settings, state);
     if (code != 0) return vlmprop::BatchAnswer{std::string(stateFields().size(), ','), code, true};
     return vlmprop::BatchAnswer{columns(state), 0, false};
   };

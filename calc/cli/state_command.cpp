@@ -14,7 +14,8 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: vlmprop state PAIR A B [--json] [--no-range-check]\n"
-    "  PAIR  pt, ph, ps, hs, tx or px; A and B in SI units (Pa, K, J/kg, J/(kg K), x from 0 to 1)\n";
+    "  PAIR  pt, ph, ps, hs, tx, px, pv, tv, th, ts, hx or sx; A and B in SI units (Pa, K, m3/kg,\n"
+    "        J/kg, J/(kg K), x from 0 to 1)\n";
 
 int usage(const std::string& message) {
   std::fprintf(stderr, "vlmprop: %s\n%s", message.c_str(), kUsage);
@@ -53,20 +54,20 @@ int stateCommand(const std::vector<std::string>& args) {
   if (!a.ok()) return usage(vlmprop::numberError(a.error, positional[1]));
   if (!b.ok()) return usage(vlmprop::numberError(b.error, positional[2]));
 
-  vlm_state state;
-  const int code = pair->solve(a.value, b.value, &settings, &state);
+  vlm_state_ex state;
+  const int code = pair->solve(a.value, b.value, &settings, state);
   if (code != 0) {
     std::fprintf(stderr, "%s\n", vlm_error_text(code, currentLanguage() == Language::Russian));
     return 1;
   }
   if (json) {
-    std::printf("{\"region\": %d", state.region);
-    for (const auto& f : stateFields()) std::printf(", \"%s\": %s", f.name, shown(state.*f.member).c_str());
+    std::printf("{\"region\": %d", state.state.region);
+    for (const auto& f : stateFields()) std::printf(", \"%s\": %s", f.name, shown(f.of(state)).c_str());
     std::printf("}\n");
   } else {
-    std::printf("%-8s %d\n", "region", state.region);
+    std::printf("%-13s %d\n", "region", state.state.region);
     for (const auto& f : stateFields()) {
-      if (!std::isnan(state.*f.member)) std::printf("%-8s %-22s %s\n", f.name, shown(state.*f.member).c_str(), f.unit);
+      if (!std::isnan(f.of(state))) std::printf("%-13s %-22s %s\n", f.name, shown(f.of(state)).c_str(), f.unit);
     }
   }
   return 0;

@@ -1,21 +1,49 @@
 #include "state_table.hpp"
 
 #include <cctype>
+#include <cstddef>
+#include <string>
 
 namespace vlm::cli {
 namespace {
 
-const Pair kPairs[] = {{"pt", vlm_state_pt}, {"ph", vlm_state_ph}, {"ps", vlm_state_ps},
-                       {"hs", vlm_state_hs}, {"tx", vlm_state_tx}, {"px", vlm_state_px}};
+const Pair kPairs[] = {{"pt", VLM_PAIR_PT}, {"ph", VLM_PAIR_PH}, {"ps", VLM_PAIR_PS}, {"hs", VLM_PAIR_HS},
+                       {"tx", VLM_PAIR_TX}, {"px", VLM_PAIR_PX}, {"pv", VLM_PAIR_PV}, {"tv", VLM_PAIR_TV},
+                       {"th", VLM_PAIR_TH}, {"ts", VLM_PAIR_TS}, {"hx", VLM_PAIR_HX}, {"sx", VLM_PAIR_SX}};
 
+#define VLM_STATE_FIELD(name, unit) \
+  { #name, offsetof(vlm_state_ex, state) + offsetof(vlm_state, name), unit }
+#define VLM_FURTHER_FIELD(name, unit) \
+  { #name, offsetof(vlm_state_ex, name), unit }
 const Field kFields[] = {
-    {"p", &vlm_state::p, "Pa"},        {"T", &vlm_state::T, "K"},           {"rho", &vlm_state::rho, "kg/m3"},
-    {"v", &vlm_state::v, "m3/kg"},     {"u", &vlm_state::u, "J/kg"},        {"h", &vlm_state::h, "J/kg"},
-    {"s", &vlm_state::s, "J/(kg K)"},  {"cp", &vlm_state::cp, "J/(kg K)"},  {"cv", &vlm_state::cv, "J/(kg K)"},
-    {"w", &vlm_state::w, "m/s"},       {"x", &vlm_state::x, "-"},           {"lambda", &vlm_state::lambda, "W/(m K)"},
-    {"eta", &vlm_state::eta, "Pa s"},  {"nu", &vlm_state::nu, "m2/s"},      {"prandtl", &vlm_state::prandtl, "-"},
-    {"kappa", &vlm_state::kappa, "-"}, {"sigma", &vlm_state::sigma, "N/m"},
+    VLM_STATE_FIELD(p, "Pa"),
+    VLM_STATE_FIELD(T, "K"),
+    VLM_STATE_FIELD(rho, "kg/m3"),
+    VLM_STATE_FIELD(v, "m3/kg"),
+    VLM_STATE_FIELD(u, "J/kg"),
+    VLM_STATE_FIELD(h, "J/kg"),
+    VLM_STATE_FIELD(s, "J/(kg K)"),
+    VLM_STATE_FIELD(cp, "J/(kg K)"),
+    VLM_STATE_FIELD(cv, "J/(kg K)"),
+    VLM_STATE_FIELD(w, "m/s"),
+    VLM_STATE_FIELD(x, "-"),
+    VLM_STATE_FIELD(lambda, "W/(m K)"),
+    VLM_STATE_FIELD(eta, "Pa s"),
+    VLM_STATE_FIELD(nu, "m2/s"),
+    VLM_STATE_FIELD(prandtl, "-"),
+    VLM_STATE_FIELD(kappa, "-"),
+    VLM_STATE_FIELD(sigma, "N/m"),
+    VLM_FURTHER_FIELD(g, "J/kg"),
+    VLM_FURTHER_FIELD(f, "J/kg"),
+    VLM_FURTHER_FIELD(z, "-"),
+    VLM_FURTHER_FIELD(alpha_v, "1/K"),
+    VLM_FURTHER_FIELD(kappa_t, "1/Pa"),
+    VLM_FURTHER_FIELD(alpha_p, "1/K"),
+    VLM_FURTHER_FIELD(joule_thomson, "K/Pa"),
+    VLM_FURTHER_FIELD(delta_t, "m3/kg"),
 };
+#undef VLM_STATE_FIELD
+#undef VLM_FURTHER_FIELD
 
 }  // namespace
 
@@ -26,6 +54,15 @@ const Pair* findPair(std::string_view name) {
     if (name == pair.name) return &pair;
   }
   return nullptr;
+}
+
+const char* pairNames() {
+  static const std::string names = [] {
+    std::string out;
+    for (const Pair& pair : kPairs) out += std::string(out.empty() ? "" : ", ") + pair.name;
+    return out;
+  }();
+  return names.c_str();
 }
 
 const Field* argumentField(char letter) {

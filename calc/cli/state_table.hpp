@@ -1,7 +1,10 @@
-// The state interface (velmora.h) as vlmprop names it: the six pairs and every field of a
-// state with its unit.  One table for every command that shows states.
+// The state interface (velmora.h) as vlmprop names it: the pairs and every field of a state
+// with its unit, the further properties included.  One table for every command that shows
+// states.
 #pragma once
 
+#include <cstddef>
+#include <cstring>
 #include <span>
 #include <string_view>
 
@@ -9,22 +12,38 @@
 
 namespace vlm::cli {
 
-using Solve = int (*)(double, double, const vlm_settings*, vlm_state*);
-
 struct Pair {
   const char* name;  // two letters, one per argument: the names of their fields, in any case
-  Solve solve;
+  int number;        // its vlm_pair
+  // Every field of the state (the further properties included): the library's code.
+  int solve(double a, double b, const vlm_settings* settings, vlm_state_ex& out) const {
+    out = vlm_state_ex{};
+    out.size = sizeof out;
+    return vlm_state_get(number, a, b, settings, &out);
+  }
+  int solve(double a, double b, const vlm_settings* settings, vlm_state* out) const {
+    vlm_state_ex e;
+    const int code = solve(a, b, settings, e);
+    if (code == 0) *out = e.state;
+    return code;
+  }
 };
 
 struct Field {
   const char* name;
-  double vlm_state::*member;
+  std::size_t offset;  // of the double in vlm_state_ex
   const char* unit;
+  double of(const vlm_state_ex& e) const {
+    double value;
+    std::memcpy(&value, reinterpret_cast<const char*>(&e) + offset, sizeof value);
+    return value;
+  }
 };
 
-std::span<const Field> stateFields();  // in the order of the state structure, region left out
+std::span<const Field> stateFields();  // in the order of the structure, region left out
 
 const Pair* findPair(std::string_view name);  // nullptr if there is no such pair
+const char* pairNames();                      // "pt, ph, ..., sx"
 // The field an argument letter of a pair names (t: T); nullptr if none.
 const Field* argumentField(char letter);
 

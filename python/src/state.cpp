@@ -1,5 +1,6 @@
-// The state interface (velmora.h): state_pt, state_ph, state_ps, state_hs, state_tx and
-// state_px, a read-only State for numbers and a numpy structured array for arrays.  The
+// The state interface (velmora.h): state_pt, state_ph, state_ps, state_hs, state_tx,
+// state_px and the pairs searched along a line (state_pv, state_tv, state_th, state_ts,
+// state_hx, state_sx), a read-only State for numbers and a numpy structured array for arrays.  The
 // interface takes its settings per call and is thread-safe by itself.
 #include "state.hpp"
 
@@ -56,6 +57,13 @@ constexpr Pair kPairs[] = {
     {"state_hs", "h", "s", "h [J/kg], s [J/(kg K)]", &vlm_state_hs, vlm::limits::Check::None},
     {"state_tx", "T", "x", "T [K], x [-] on the saturation line", &vlm_state_tx, vlm::limits::Check::Wet},
     {"state_px", "p", "x", "p [Pa], x [-] on the saturation line", &vlm_state_px, vlm::limits::Check::WetP},
+    {"state_pv", "p", "v", "p [Pa], v [m3/kg]", &vlm_state_pv, vlm::limits::Check::Pressure},
+    {"state_tv", "T", "v", "T [K], v [m3/kg]", &vlm_state_tv, vlm::limits::Check::Temperature},
+    {"state_th", "T", "h", "T [K], h [J/kg]", &vlm_state_th, vlm::limits::Check::Temperature},
+    {"state_ts", "T", "s", "T [K], s [J/(kg K)]", &vlm_state_ts, vlm::limits::Check::Temperature},
+    {"state_hx", "h", "x", "h [J/kg], x [-] on the saturation line", &vlm_state_hx, vlm::limits::Check::SecondDryness},
+    {"state_sx", "s", "x", "s [J/(kg K)], x [-] on the saturation line", &vlm_state_sx,
+     vlm::limits::Check::SecondDryness},
 };
 
 // A failed element: region 0 and NaN everywhere else.
@@ -81,7 +89,7 @@ struct StateElement {
 
   std::string describe(const std::array<double, 2>& x) const {
     std::string text = brokenLimit(check, x.data(), names.data(), 2, settings.check_range != 0);
-    if (text.empty() && check == vlm::limits::Check::Pressure)
+    if (text.empty() && check == vlm::limits::Check::Pressure && (*names[1] == 'h' || *names[1] == 's'))
       text = beyondIsobar(x[0], x[1], *names[1] == 'h', settings);
     return text;
   }

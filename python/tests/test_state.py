@@ -27,6 +27,22 @@ def test_round_trips_per_region():
         assert velmora.state_px(wet.p, x).T == pytest.approx(T, rel=1e-12)
 
 
+def test_the_pairs_searched_along_a_line_take_arrays_and_give_the_values_back():
+    # Every region's states as arrays through each new pair: the two values given come back.
+    p, T = np.array(POINTS).T
+    single = velmora.state_pt(p, T)
+    wet = velmora.state_tx(np.array([300.0, 450.0, 600.0]), np.array([0.0, 0.3, 1.0]))
+    for states in (single, wet):
+        for name, a, b in [("pv", "p", "v"), ("tv", "T", "v"), ("th", "T", "h"), ("ts", "T", "s")]:
+            back = getattr(velmora, "state_" + name)(states[a], states[b])
+            assert np.allclose(back[a], states[a], rtol=1e-12) and np.allclose(back[b], states[b], rtol=1e-9), name
+    for name, a in [("hx", "h"), ("sx", "s")]:
+        back = getattr(velmora, "state_" + name)(wet[a], wet["x"])
+        assert np.allclose(back[a], wet[a], rtol=1e-9) and (back["x"] == wet["x"]).all(), name
+    with pytest.raises(velmora.VelmoraError, match="T = 3000 K is above the upper limit 2273.15 K"):
+        velmora.state_th(3000.0, 3e6)
+
+
 def test_arrays_are_the_records_element_by_element():
     p = np.array([[3e6], [1e5], [2e8]])
     T = np.array([300.0, 400.0, 800.0, 1500.0])
