@@ -32,5 +32,6 @@ double w(double p, double t) { return Gibbs::w(p, t); }
 CaloricSet all(double p, double t) { return Gibbs::all(p, t); }
 VolumeSlopes slopes(double p, double t) { return Gibbs::slopes(p, t); }
 AlongIsobar alongIsobar(double p, double t) { return Gibbs::alongIsobar(p, t); }
+InPT inPT(double p, double t) { return Gibbs::inPT(p, t); }
 
 }  // namespace vlm::region5

@@ -17,5 +17,6 @@ double w(double p, double t);
 CaloricSet all(double p, double t);           // every property from one evaluation
 VolumeSlopes slopes(double p, double t);      // v and its slopes in T and in p
 AlongIsobar alongIsobar(double p, double t);  // h, s, cp
+InPT inPT(double p, double t);                // h, s, cp, v, (dv/dT) at constant p
 
 }  // namespace vlm::region5

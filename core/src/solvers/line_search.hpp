@@ -20,16 +20,19 @@ namespace line {
 // negligible while f is not (a slope that is not f's own, as where the equations' saturated
 // phases merge next to the critical point) hands over to bisection.  No comparison meets a NaN.
 template <class At>
-double bracketed(const At& at, double lo, double flo, double hi, double fhi, double target) {
+double bracketed(const At& at, double lo, double flo, double hi, double fhi, double target, double start = NAN) {
   const bool rising = std::isless(flo, fhi);
   const double small = 1e-12 * std::fmax(std::fabs(target), std::fmax(std::fabs(flo), std::fabs(fhi)));
-  double q = flo == fhi ? 0.5 * (lo + hi) : lo + (target - flo) / (fhi - flo) * (hi - lo);
+  double q = std::isgreater(start, lo) && std::isless(start, hi) ? start
+             : flo == fhi                                        ? 0.5 * (lo + hi)
+                                                                 : lo + (target - flo) / (fhi - flo) * (hi - lo);
   if (!(std::isgreater(q, lo) && std::isless(q, hi))) q = 0.5 * (lo + hi);
   bool trustSlope = true;
   for (int k = 0; k < 200; ++k) {
     const Sample s = at(q);
     const double f = s.f - target;
-    if (f == 0) break;
+    // At the quantity's own rounding: no q does better.
+    if (std::fabs(f) <= 4e-16 * std::fabs(target)) break;
     if (std::isless(f, 0.0) == rising) {
       lo = q;
     } else {
@@ -77,9 +80,9 @@ double turningPoint(const At& at, double lo, double dlo, double hi, double dhi) 
 // The first q of the stretch where the quantity is `target`, searching from lo (fromLo) or
 // from hi: where the slopes at the ends differ in sign the stretch is split at its turning
 // point and each monotone piece tried in that order.  False when no state of the stretch has
-// the target.
+// the target.  `start`, where it lies inside, is where the search of a monotone stretch begins.
 template <class At>
-bool firstOnStretch(const At& at, double lo, double hi, double target, bool fromLo, double& q) {
+bool firstOnStretch(const At& at, double lo, double hi, double target, bool fromLo, double& q, double start = NAN) {
   const Sample a = at(lo), b = at(hi);
   double ends[3] = {lo, hi, hi};
   Sample values[3] = {a, b, b};
@@ -101,7 +104,7 @@ bool firstOnStretch(const At& at, double lo, double hi, double target, bool from
     } else if (target == fhi) {
       q = ends[k + 1];
     } else {
-      q = line::bracketed(at, ends[k], flo, ends[k + 1], fhi, target);
+      q = line::bracketed(at, ends[k], flo, ends[k + 1], fhi, target, pieces == 1 ? start : NAN);
     }
     return true;
   }

@@ -34,7 +34,8 @@ double valueOf(const CaloricSet& c, Along given) {
   }
 }
 
-// One stretch of the isotherm: q is ln p in regions 1, 2 and 5, the density in region 3.
+// One stretch of the isotherm: q is p in region 1, ln p in regions 2 and 5, the density in
+// region 3.
 struct Stretch {
   int region;
   double lo, hi;
@@ -65,7 +66,7 @@ class Isotherm {
     }
     if (t_ <= T13) {
       stretches[count++] = {2, lnMin, std::log(sat_.ps)};
-      stretches[count++] = {1, std::log(sat_.ps), lnMax};
+      stretches[count++] = {1, sat_.ps, pMax};
     } else if (t_ <= T25) {
       const double pb = p23(t_);
       double rb = 0, rMax = 0;
@@ -85,7 +86,9 @@ class Isotherm {
       const Stretch& st = stretches[k];
       double q = 0;
       const auto at = [&](double x) { return sample(st.region, x); };
-      if (firstOnStretch(at, st.lo, st.hi, target, true, q)) return fill(st.region, q, out);
+      // A gas's volume is nearly R T / p.
+      const double start = given_ == Along::V && (st.region == 2 || st.region == 5) ? std::log(R * t_ / target) : NAN;
+      if (firstOnStretch(at, st.lo, st.hi, target, true, q, start)) return fill(st.region, q, out);
     }
     // Between two equations' ends where they meet: the nearer end.
     for (int k = 1; k < count; ++k) {
@@ -108,8 +111,8 @@ class Isotherm {
   // The pressure of ln p, the range's ends exactly.
   double pressure(double q) const { return q == lnMin_ ? pMin : q == lnMax_ ? pTop_ : std::exp(q); }
 
-  // The quantity and its slope along the isotherm: in ln p from v's slopes (dh = (v - T dv/dT) dp,
-  // ds = -dv/dT dp, du = dh - p dv - v dp), in density from the pressure's slopes.
+  // The quantity and its slope along the isotherm: in p or ln p from v's slopes (dh = (v - T
+  // dv/dT) dp, ds = -dv/dT dp, du = dh - p dv - v dp), in density from the pressure's slopes.
   Sample sample(int region, double q) const {
     if (region == 3) {
       const Helmholtz e = helmholtz(q, t_);
@@ -125,18 +128,18 @@ class Isotherm {
           return {e.u, (e.p - t_ * e.dpdt) / r2};
       }
     }
-    const double p = pressure(q);
-    const VolumeSlopes sl = slopes(region, p, t_);
-    switch (given_) {
-      case Along::V:
-        return {sl.v, sl.dvdp * p};
-      case Along::H:
-        return {gibbs(region, p, t_).h, (sl.v - t_ * sl.dvdt) * p};
-      case Along::S:
-        return {gibbs(region, p, t_).s, -sl.dvdt * p};
-      default:
-        return {gibbs(region, p, t_).u, (-t_ * sl.dvdt - p * sl.dvdp) * p};
+    // Region 1's liquid varies nearly linearly in p itself, the gases in ln p.
+    const double p = region == 1 ? q : pressure(q), dp = region == 1 ? 1.0 : p;
+    if (given_ == Along::V) {
+      const VolumeSlopes sl = slopes(region, p, t_);
+      return {sl.v, sl.dvdp * dp};
     }
+    if (given_ != Along::U) {
+      const InPT c = inPT(region, p, t_);
+      return given_ == Along::H ? Sample{c.h, (c.v - t_ * c.dvdt) * dp} : Sample{c.s, -c.dvdt * dp};
+    }
+    const VolumeSlopes sl = slopes(region, p, t_);
+    return {gibbs(region, p, t_).u, (-t_ * sl.dvdt - p * sl.dvdp) * dp};
   }
 
   Code fill(int region, double q, vlm_state& out) const {
@@ -144,7 +147,7 @@ class Isotherm {
       const Helmholtz e = helmholtz(q, t_);
       fillSingle(3, e.p, t_, e, cfg_, out);
     } else {
-      const double p = pressure(q);
+      const double p = region == 1 ? q : pressure(q);
       fillSingle(region, p, t_, gibbs(region, p, t_), cfg_, out);
     }
     return kNoError;

@@ -30,7 +30,9 @@ AlongIsobar isobar(int region, double p, double t) {
   return byRegion(region, p, t, region1::alongIsobar, region2::alongIsobar, region5::alongIsobar);
 }
 
-InPT inPT(int region, double p, double t) { return region == 1 ? region1::inPT(p, t) : region2::inPT(p, t); }
+InPT inPT(int region, double p, double t) {
+  return byRegion(region, p, t, region1::inPT, region2::inPT, region5::inPT);
+}
 
 // A state from (p, t) is placed as the general (p, t) exports place it, so that its fields are
 // theirs bit for bit.
