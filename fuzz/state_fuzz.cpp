@@ -2,7 +2,7 @@
 // and a hostile caller floating-point environment.
 //
 // Input layout (bytes past the end read as the defaults):
-//   u8   pair (pt, ph, ps, hs, tx, px, pv, tv, th, ts, hx, sx, modulo 12); bit 7: pass no settings (the defaults)
+//   u8   pair (pt, ph, ps, hs, tx, px, pv, tv, th, ts, uv, hx, sx, modulo 13); bit 7: pass no settings (the defaults)
 //   u8   environment, as for the exports' target (rounding, unmasked traps, sticky flags)
 //   f64  the two arguments
 //   u8   range checking on (odd) or off (even)
@@ -28,8 +28,9 @@
 namespace {
 
 using Solve = int (*)(double, double, const vlm_settings*, vlm_state*);
-const Solve kPairs[] = {vlm_state_pt, vlm_state_ph, vlm_state_ps, vlm_state_hs, vlm_state_tx, vlm_state_px,
-                        vlm_state_pv, vlm_state_tv, vlm_state_th, vlm_state_ts, vlm_state_hx, vlm_state_sx};
+const Solve kPairs[] = {vlm_state_pt, vlm_state_ph, vlm_state_ps, vlm_state_hs, vlm_state_tx,
+                        vlm_state_px, vlm_state_pv, vlm_state_tv, vlm_state_th, vlm_state_ts,
+                        vlm_state_uv, vlm_state_hx, vlm_state_sx};
 
 [[noreturn]] void fail(const char* what, int pair, double a, double b, int code) {
   std::fprintf(stderr, "%s: pair %d (%.17g, %.17g), code %d\n", what, pair, a, b, code);

@@ -53,7 +53,7 @@ constexpr const char* kUsage =
     "  vlmprop state PAIR A B [--json] [--no-range-check]\n"
     "                        every field of the state from PAIR (SI), the further properties\n"
     "                        (g, f, z, alpha_v, kappa_t, alpha_p, joule_thomson, delta_t) included:\n"
-    "                        pt, ph, ps, hs, tx, px, pv, tv, th, ts, hx or sx\n"
+    "                        pt, ph, ps, hs, tx, px, pv, tv, th, ts, uv, hx or sx\n"
     "  vlmprop chart ts|hs|ph|pt [--state PAIR A B] -o FILE.svg\n"
     "                        the T-s, h-s, p-h or p-T chart as an SVG picture: saturation, isobars,\n"
     "                        isotherms and dryness lines, with the state from PAIR (as for state) marked\n"

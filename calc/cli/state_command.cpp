@@ -14,7 +14,7 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: vlmprop state PAIR A B [--json] [--no-range-check]\n"
-    "  PAIR  pt, ph, ps, hs, tx, px, pv, tv, th, ts, hx or sx; A and B in SI units (Pa, K, m3/kg,\n"
+    "  PAIR  pt, ph, ps, hs, tx, px, pv, tv, th, ts, uv, hx or sx; A and B in SI units (Pa, K, m3/kg,\n"
     "        J/kg, J/(kg K), x from 0 to 1)\n";
 
 int usage(const std::string& message) {

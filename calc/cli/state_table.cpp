@@ -9,7 +9,8 @@ namespace {
 
 const Pair kPairs[] = {{"pt", VLM_PAIR_PT}, {"ph", VLM_PAIR_PH}, {"ps", VLM_PAIR_PS}, {"hs", VLM_PAIR_HS},
                        {"tx", VLM_PAIR_TX}, {"px", VLM_PAIR_PX}, {"pv", VLM_PAIR_PV}, {"tv", VLM_PAIR_TV},
-                       {"th", VLM_PAIR_TH}, {"ts", VLM_PAIR_TS}, {"hx", VLM_PAIR_HX}, {"sx", VLM_PAIR_SX}};
+                       {"th", VLM_PAIR_TH}, {"ts", VLM_PAIR_TS}, {"uv", VLM_PAIR_UV}, {"hx", VLM_PAIR_HX},
+                       {"sx", VLM_PAIR_SX}};
 
 #define VLM_STATE_FIELD(name, unit) \
   { #name, offsetof(vlm_state_ex, state) + offsetof(vlm_state, name), unit }

@@ -52,6 +52,7 @@ VLM_STATE_BENCH(state_pv, vlm_state_pv, p, v)
 VLM_STATE_BENCH(state_tv, vlm_state_tv, T, v)
 VLM_STATE_BENCH(state_th, vlm_state_th, T, h)
 VLM_STATE_BENCH(state_ts, vlm_state_ts, T, s)
+VLM_STATE_BENCH(state_uv, vlm_state_uv, u, v)
 BENCHMARK_CAPTURE(states, state_tx, vlm_state_tx, &S::T, &S::x, 0, 450, 0);
 BENCHMARK_CAPTURE(states, state_hx, vlm_state_hx, &S::h, &S::x, 0, 450, 0);
 BENCHMARK_CAPTURE(states, state_sx, vlm_state_sx, &S::s, &S::x, 0, 450, 0);

@@ -59,7 +59,7 @@ enum vlm_pair {
   VLM_PAIR_TV,
   VLM_PAIR_TH,
   VLM_PAIR_TS,
-  VLM_PAIR_UV, /* not offered yet: code 2 */
+  VLM_PAIR_UV,
   VLM_PAIR_HX,
   VLM_PAIR_SX
 };
@@ -99,11 +99,13 @@ VELMORA_API int vlm_state_px(double p, double x, const vlm_settings* cfg, vlm_st
  * density maximum near 277 K; (T, v), (T, h), (T, s) the state of lowest pressure (two liquid
  * states have the same s below about 277 K, and the same h where T alpha_v > 1 in hot
  * liquid); (h, x), (s, x) the state of lowest temperature (two states have the same h near
- * the maximum of h'').  These pairs are always searched within the validity ranges. */
+ * the maximum of h'').  (u, v) has one state: u rises with T along every isochore.  These
+ * pairs are always searched within the validity ranges. */
 VELMORA_API int vlm_state_pv(double p, double v, const vlm_settings* cfg, vlm_state* out);
 VELMORA_API int vlm_state_tv(double T, double v, const vlm_settings* cfg, vlm_state* out);
 VELMORA_API int vlm_state_th(double T, double h, const vlm_settings* cfg, vlm_state* out);
 VELMORA_API int vlm_state_ts(double T, double s, const vlm_settings* cfg, vlm_state* out);
+VELMORA_API int vlm_state_uv(double u, double v, const vlm_settings* cfg, vlm_state* out);
 VELMORA_API int vlm_state_hx(double h, double x, const vlm_settings* cfg, vlm_state* out);
 VELMORA_API int vlm_state_sx(double s, double x, const vlm_settings* cfg, vlm_state* out);
 /* The extended state from a pair (enum vlm_pair); the same codes, and code 2 also for an

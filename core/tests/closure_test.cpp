@@ -1,5 +1,6 @@
 // Closure: every state the state interface hands out is taken back by (p, h), (p, s),
-// (h, s) and the pairs searched along a line ((p, v), (T, v), (T, h), (T, s), (h, x), (s, x)), at the region limits, on
+// (h, s) and the pairs searched along a line ((p, v), (T, v), (T, h), (T, s), (h, x), (s, x),
+// (u, v)), at the region limits, on
 // and one ulp beyond the saturation lines and next to the critical point too, and a caller who unmasked the invalid,
 // divide and overflow traps gets the same answers bit for bit.
 #include <gtest/gtest.h>
@@ -180,6 +181,7 @@ TEST(Closure, EveryStateIsTakenBackByEveryPair) {
       checkGiven(tally, "tv", vlm_state_tv, src, &vlm_state::T, &vlm_state::v);
       checkGiven(tally, "th", vlm_state_th, src, &vlm_state::T, &vlm_state::h);
       checkGiven(tally, "ts", vlm_state_ts, src, &vlm_state::T, &vlm_state::s);
+      checkGiven(tally, "uv", vlm_state_uv, src, &vlm_state::u, &vlm_state::v);
     }
     if (st.region == 4) {
       checkGiven(tally, "hx", vlm_state_hx, src, &vlm_state::h, &vlm_state::x);

@@ -50,6 +50,7 @@ TEST(LinePairs, ValuesNoStateHasAreRefused) {
   EXPECT_EQ(vlm_state_pv(1e5, -1, nullptr, &st), 2);
   EXPECT_EQ(vlm_state_hx(2.9e6, 1.0, nullptr, &st), 2);  // above the maximum of h''
   EXPECT_EQ(vlm_state_sx(5000, 1.5, nullptr, &st), 2);
+  EXPECT_EQ(vlm_state_uv(1e9, 1, nullptr, &st), 2);  // hotter than the hottest state
   EXPECT_EQ(vlm_state_ts(400, 1e5, nullptr, &st), 2);
   EXPECT_EQ(st.region, 0) << "written although refused";
 }

@@ -1,6 +1,6 @@
 // The state interface (velmora.h): state_pt, state_ph, state_ps, state_hs, state_tx,
 // state_px and the pairs searched along a line (state_pv, state_tv, state_th, state_ts,
-// state_hx, state_sx), a read-only State for numbers and a numpy structured array for arrays.  The
+// state_uv, state_hx, state_sx), a read-only State for numbers and a numpy structured array for arrays.  The
 // interface takes its settings per call and is thread-safe by itself.
 #include "state.hpp"
 
@@ -61,6 +61,7 @@ constexpr Pair kPairs[] = {
     {"state_tv", "T", "v", "T [K], v [m3/kg]", &vlm_state_tv, vlm::limits::Check::Temperature},
     {"state_th", "T", "h", "T [K], h [J/kg]", &vlm_state_th, vlm::limits::Check::Temperature},
     {"state_ts", "T", "s", "T [K], s [J/(kg K)]", &vlm_state_ts, vlm::limits::Check::Temperature},
+    {"state_uv", "u", "v", "u [J/kg], v [m3/kg]", &vlm_state_uv, vlm::limits::Check::None},
     {"state_hx", "h", "x", "h [J/kg], x [-] on the saturation line", &vlm_state_hx, vlm::limits::Check::SecondDryness},
     {"state_sx", "s", "x", "s [J/(kg K)], x [-] on the saturation line", &vlm_state_sx,
      vlm::limits::Check::SecondDryness},

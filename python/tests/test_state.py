@@ -33,7 +33,7 @@ def test_the_pairs_searched_along_a_line_take_arrays_and_give_the_values_back():
     single = velmora.state_pt(p, T)
     wet = velmora.state_tx(np.array([300.0, 450.0, 600.0]), np.array([0.0, 0.3, 1.0]))
     for states in (single, wet):
-        for name, a, b in [("pv", "p", "v"), ("tv", "T", "v"), ("th", "T", "h"), ("ts", "T", "s")]:
+        for name, a, b in [("pv", "p", "v"), ("tv", "T", "v"), ("th", "T", "h"), ("ts", "T", "s"), ("uv", "u", "v")]:
             back = getattr(velmora, "state_" + name)(states[a], states[b])
             assert np.allclose(back[a], states[a], rtol=1e-12) and np.allclose(back[b], states[b], rtol=1e-9), name
     for name, a in [("hx", "h"), ("sx", "s")]:

@@ -11,7 +11,7 @@ OPTIONS = "*, settings: Settings | None = ..., errors: Errors = ..., codes: {cod
 STATE_PAIRS = [("state_pt", "p", "T"), ("state_ph", "p", "h"), ("state_ps", "p", "s"),
                ("state_hs", "h", "s"), ("state_tx", "T", "x"), ("state_px", "p", "x"),
                ("state_pv", "p", "v"), ("state_tv", "T", "v"), ("state_th", "T", "h"),
-               ("state_ts", "T", "s"), ("state_hx", "h", "x"), ("state_sx", "s", "x")]
+               ("state_ts", "T", "s"), ("state_uv", "u", "v"), ("state_hx", "h", "x"), ("state_sx", "s", "x")]
 LONG_NAMES = ["thermal_conductivity", "dynamic_viscosity", "kinematic_viscosity", "isentropic_exponent",
               "surface_tension"]
 

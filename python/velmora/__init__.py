@@ -3,7 +3,7 @@
 Every computing export of the vlmcore5 library under its own name (velmora.vlmHPT) and under
 a Python alias (velmora.h_pt; the rule is in the README), and the state interface
 (velmora.state_pt, state_ph, state_ps, state_hs, state_tx, state_px, state_pv, state_tv,
-state_th, state_ts, state_hx, state_sx).  Arguments are numbers
+state_th, state_ts, state_uv, state_hx, state_sx).  Arguments are numbers
 or arrays broadcast together; the loops run in C++ without the GIL.  Settings travel with
 each call (settings=velmora.Settings(...)): nothing process-wide is read or changed, so the
 functions may be called from any number of threads.
@@ -28,7 +28,7 @@ __all__ = (
     + [name for entry in EXPORTS for name in entry[:2]]
     + list(SPELLINGS)
     + ["state_pt", "state_ph", "state_ps", "state_hs", "state_tx", "state_px"]
-    + ["state_pv", "state_tv", "state_th", "state_ts", "state_hx", "state_sx", "partial"]
+    + ["state_pv", "state_tv", "state_th", "state_ts", "state_uv", "state_hx", "state_sx", "partial"]
 )
 
 

@@ -86,6 +86,9 @@ VELMORA_API int vlm_state_th(double T, double h, const vlm_settings* cfg, vlm_st
 VELMORA_API int vlm_state_ts(double T, double s, const vlm_settings* cfg, vlm_state* out) {
   return run(cfg, out, [&](const Config& c, vlm_state& st) { return stateOnIsotherm(T, s, Along::S, c, st); });
 }
+VELMORA_API int vlm_state_uv(double u, double v, const vlm_settings* cfg, vlm_state* out) {
+  return run(cfg, out, [&](const Config& c, vlm_state& s) { return stateUV(u, v, c, s); });
+}
 VELMORA_API int vlm_state_hx(double h, double x, const vlm_settings* cfg, vlm_state* out) {
   return run(cfg, out, [&](const Config& c, vlm_state& s) { return stateOnSaturationLine(h, x, Along::H, c, s); });
 }

@@ -16,9 +16,11 @@ struct Sample {
 namespace line {
 
 // The root of f = target between two ends that bracket it: Newton where it stays inside the
-// bracket, else bisection, down to a bracket of a few ulp.  A Newton step that comes out
-// negligible while f is not (a slope that is not f's own, as where the equations' saturated
-// phases merge next to the critical point) hands over to bisection.  No comparison meets a NaN.
+// bracket and at least halves f, else bisection, down to a bracket of a few ulp (a kink in f,
+// as where an isochore leaves the saturation dome, would keep bare Newton swinging across it).
+// A Newton step that comes out negligible while f is not (a slope that is not f's own, as
+// where the equations' saturated phases merge next to the critical point) hands over to
+// bisection.  No comparison meets a NaN.
 template <class At>
 double bracketed(const At& at, double lo, double flo, double hi, double fhi, double target, double start = NAN) {
   const bool rising = std::isless(flo, fhi);
@@ -28,20 +30,23 @@ double bracketed(const At& at, double lo, double flo, double hi, double fhi, dou
                                                                  : lo + (target - flo) / (fhi - flo) * (hi - lo);
   if (!(std::isgreater(q, lo) && std::isless(q, hi))) q = 0.5 * (lo + hi);
   bool trustSlope = true;
+  double previous = HUGE_VAL;  // |f| of the step before
   for (int k = 0; k < 200; ++k) {
     const Sample s = at(q);
     const double f = s.f - target;
     // At the quantity's own rounding: no q does better.
-    if (std::fabs(f) <= 4e-16 * std::fabs(target)) break;
+    if (std::islessequal(std::fabs(f), 4e-16 * std::fabs(target))) break;
     if (std::isless(f, 0.0) == rising) {
       lo = q;
     } else {
       hi = q;
     }
     double next = q - f / s.df;
-    bool newton = trustSlope && std::isfinite(next) && std::isgreaterequal(next, lo) && std::islessequal(next, hi);
+    bool newton = trustSlope && std::isfinite(next) && std::isgreaterequal(next, lo) && std::islessequal(next, hi) &&
+                  std::islessequal(std::fabs(f), 0.5 * previous);
+    previous = std::fabs(f);
     double step = std::fabs(next - q);
-    if (newton && step <= 1e-15 * std::fabs(q) && std::fabs(f) > small) newton = trustSlope = false;
+    if (newton && step <= 1e-15 * std::fabs(q) && std::isgreater(std::fabs(f), small)) newton = trustSlope = false;
     if (!newton) next = 0.5 * (lo + hi);
     step = std::fabs(next - q);
     q = next;

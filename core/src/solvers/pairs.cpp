@@ -34,6 +34,7 @@ constexpr PairEntry kPairSolves[] = {
     {VLM_PAIR_TV, onIsotherm<Along::V>},
     {VLM_PAIR_TH, onIsotherm<Along::H>},
     {VLM_PAIR_TS, onIsotherm<Along::S>},
+    {VLM_PAIR_UV, stateUV},
     {VLM_PAIR_HX, onSaturationLine<Along::H>},
     {VLM_PAIR_SX, onSaturationLine<Along::S>},
 };

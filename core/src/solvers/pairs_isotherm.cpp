@@ -102,8 +102,10 @@ class Isotherm {
     // Within rounding of the lowest or the highest pressure: the state there.
     const Stretch &first = stretches[0], &last = stretches[count - 1];
     const double band = 1e-9 * std::fabs(target);
-    if (std::fabs(sample(first.region, first.lo).f - target) <= band) return fill(first.region, first.lo, out);
-    if (std::fabs(sample(last.region, last.hi).f - target) <= band) return fill(last.region, last.hi, out);
+    if (std::islessequal(std::fabs(sample(first.region, first.lo).f - target), band))
+      return fill(first.region, first.lo, out);
+    if (std::islessequal(std::fabs(sample(last.region, last.hi).f - target), band))
+      return fill(last.region, last.hi, out);
     return kOutOfRange;
   }
 

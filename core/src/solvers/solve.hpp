@@ -78,6 +78,9 @@ Code stateOnSaturationLine(double target, double x, Along given, const Config& c
 // the isobar with that volume.
 Code statePV(double p, double v, const Config& cfg, vlm_state& out);
 
+// The state of internal energy u and volume v: u rises with T along the isochore.
+Code stateUV(double u, double v, const Config& cfg, vlm_state& out);
+
 Code statePT(double p, double t, const Config& cfg, vlm_state& out);
 Code statePX(double p, double x, const Config& cfg, vlm_state& out);
 Code statePH(double p, double h, const Config& cfg, vlm_state& out);
