@@ -54,7 +54,7 @@ int spans(double v, const Config& cfg, Span out[4]) {
   }
   // Above T5, bounded by 10 MPa.
   double top5 = onIsobar(p5Max, v, cfg);
-  if (!(top5 > T5)) top5 = statePT(p5Max, Tmax, cfg, edge) == kNoError && v > edge.v ? Tmax : NAN;
+  if (!std::isgreater(top5, T5)) top5 = statePT(p5Max, Tmax, cfg, edge) == kNoError && v > edge.v ? Tmax : NAN;
   const double low5 = std::fmax(lowest, std::nextafter(T5, Tmax));
   if (!std::isnan(top5) && low5 <= top5) out[n++] = {low5, top5};
   return n;
