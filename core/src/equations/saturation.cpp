@@ -19,17 +19,27 @@ using constants::MPa;
 }  // namespace
 
 namespace saturation {
+namespace {
 
 // The saturation equation is a quadratic in x = (p / 1 MPa)^(1/4) whose coefficients are
 // quadratics in theta = T + n9 / (T - n10); each direction solves it for the other variable.
-double pressure(double t) {
+struct Root {
+  double theta, a, b, x;
+};
+Root rootAt(double t) {
   using sat::n;
   const double theta = t + n[8] / (t - n[9]);
   const double theta2 = theta * theta;
   const double a = theta2 + n[0] * theta + n[1];
   const double b = n[2] * theta2 + n[3] * theta + n[4];
   const double c = n[5] * theta2 + n[6] * theta + n[7];
-  const double x = 2.0 * c / (-b + std::sqrt(b * b - 4.0 * a * c));
+  return {theta, a, b, 2.0 * c / (-b + std::sqrt(b * b - 4.0 * a * c))};
+}
+
+}  // namespace
+
+double pressure(double t) {
+  const double x = rootAt(t).x;
   const double x2 = x * x;
   return MPa * x2 * x2;
 }
@@ -37,14 +47,10 @@ double pressure(double t) {
 // dp/dT of the same line: the quadratic's root moves with theta by -(dF/dtheta) / (dF/dx).
 double slope(double t) {
   using sat::n;
-  const double theta = t + n[8] / (t - n[9]);
-  const double theta2 = theta * theta;
-  const double a = theta2 + n[0] * theta + n[1];
-  const double b = n[2] * theta2 + n[3] * theta + n[4];
-  const double c = n[5] * theta2 + n[6] * theta + n[7];
-  const double x = 2.0 * c / (-b + std::sqrt(b * b - 4.0 * a * c));
+  const Root r = rootAt(t);
+  const double x = r.x, theta = r.theta;
   const double dFdtheta = (2.0 * theta + n[0]) * x * x + (2.0 * n[2] * theta + n[3]) * x + 2.0 * n[5] * theta + n[6];
-  const double dxdtheta = -dFdtheta / (2.0 * a * x + b);
+  const double dxdtheta = -dFdtheta / (2.0 * r.a * x + r.b);
   const double dthetadt = 1.0 - n[8] / ((t - n[9]) * (t - n[9]));
   return 4.0 * MPa * x * x * x * dxdtheta * dthetadt;
 }
