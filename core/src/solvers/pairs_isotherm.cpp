@@ -1,5 +1,5 @@
-// The state from the temperature and v, h, s or u: a search along the isotherm, from the
-// lowest pressure up, over the stretches that one equation covers (regions 1, 2 and 5 in
+// The state from the temperature and v, h or s: a search along the isotherm, from the lowest
+// pressure up, over the stretches that one equation covers (region 1 in p, regions 2 and 5 in
 // ln p, region 3 in density), with wet steam at the saturation pressure tried first.
 #include <cmath>
 
@@ -21,18 +21,7 @@ VolumeSlopes slopes(int region, double p, double t) {
   return region == 1 ? region1::slopes(p, t) : region == 2 ? region2::slopes(p, t) : region5::slopes(p, t);
 }
 
-double valueOf(const CaloricSet& c, Along given) {
-  switch (given) {
-    case Along::V:
-      return c.v;
-    case Along::H:
-      return c.h;
-    case Along::S:
-      return c.s;
-    default:
-      return c.u;
-  }
-}
+double valueOf(const CaloricSet& c, Along given) { return given == Along::V ? c.v : given == Along::H ? c.h : c.s; }
 
 // One stretch of the isotherm: q is p in region 1, ln p in regions 2 and 5, the density in
 // region 3.
@@ -114,7 +103,7 @@ class Isotherm {
   double pressure(double q) const { return q == lnMin_ ? pMin : q == lnMax_ ? pTop_ : std::exp(q); }
 
   // The quantity and its slope along the isotherm: in p or ln p from v's slopes (dh = (v - T
-  // dv/dT) dp, ds = -dv/dT dp, du = dh - p dv - v dp), in density from the pressure's slopes.
+  // dv/dT) dp, ds = -dv/dT dp), in density from the pressure's slopes.
   Sample sample(int region, double q) const {
     if (region == 3) {
       const Helmholtz e = helmholtz(q, t_);
@@ -124,10 +113,8 @@ class Isotherm {
           return {e.v, -1.0 / r2};
         case Along::H:
           return {e.h, (e.dpdr - t_ * e.dpdt / q) / q};
-        case Along::S:
-          return {e.s, -e.dpdt / r2};
         default:
-          return {e.u, (e.p - t_ * e.dpdt) / r2};
+          return {e.s, -e.dpdt / r2};
       }
     }
     // Region 1's liquid varies nearly linearly in p itself, the gases in ln p.
@@ -136,12 +123,8 @@ class Isotherm {
       const VolumeSlopes sl = slopes(region, p, t_);
       return {sl.v, sl.dvdp * dp};
     }
-    if (given_ != Along::U) {
-      const InPT c = inPT(region, p, t_);
-      return given_ == Along::H ? Sample{c.h, (c.v - t_ * c.dvdt) * dp} : Sample{c.s, -c.dvdt * dp};
-    }
-    const VolumeSlopes sl = slopes(region, p, t_);
-    return {gibbs(region, p, t_).u, (-t_ * sl.dvdt - p * sl.dvdp) * dp};
+    const InPT c = inPT(region, p, t_);
+    return given_ == Along::H ? Sample{c.h, (c.v - t_ * c.dvdt) * dp} : Sample{c.s, -c.dvdt * dp};
   }
 
   Code fill(int region, double q, vlm_state& out) const {

@@ -63,11 +63,11 @@ Code solveOnIsobar(double p, double target, Given g, const Config& cfg, vlm_stat
 // isobar it passed as a limit of h or s: true and `limit` filled, else false.
 bool isobarLimit(double p, double target, Given g, const Config& cfg, limits::Limit& limit);
 
-// The quantity given beside a temperature, a pressure or a dryness in the pairs solved
-// along one line of states.
-enum class Along { V, H, S, U };
+// The quantity given beside a temperature or a dryness in the pairs solved along one line of
+// states.
+enum class Along { V, H, S };
 
-// The state on the isotherm t whose v, h, s or u is the target: wet steam where the target
+// The state on the isotherm t whose v, h or s is the target: wet steam where the target
 // lies between the saturated phases' values, else the one of lowest pressure.
 Code stateOnIsotherm(double t, double target, Along given, const Config& cfg, vlm_state& out);
 
