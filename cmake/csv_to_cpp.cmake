@@ -1,11 +1,13 @@
 cmake_policy(VERSION 3.20)
 # Turns one coefficient table (CSV with a '#' title line and a header row) into
 # C++ parallel arrays, so the published tables stay the only copy of the numbers.
-#   -DCSV=file -DOUT=file -DCOLUMNS=I:int,J:int,n:double [-DLEAD=name]
-# COLUMNS picks CSV columns by header name and gives each its C++ type; the
-# array takes the column's name.  With LEAD, the first data row is not part of
-# the arrays: its double column becomes the scalar LEAD (region 3 keeps its
-# ln(delta) coefficient apart this way).
+#   -DCSV=file -DOUT=file -DCOLUMNS=I:int,J:int,n:double [-DLEAD=name] [-DSKIP=n]
+# COLUMNS picks CSV columns by header name and gives each its C++ type (int,
+# double, or text for a string); the array takes the column's name, and
+# name:type=value fills that column's empty cells with value.  With LEAD, the
+# first data row is not part of the arrays: its double column becomes the scalar
+# LEAD (region 3 keeps its ln(delta) coefficient apart this way).  SKIP leaves
+# out the first n data rows (terms whose column is empty there).
 file(STRINGS "${CSV}" lines)
 set(header "")
 set(rows "")
@@ -25,12 +27,22 @@ set(out "// Generated from ${CSV}; edit the table, not this file.\n")
 if(DEFINED LEAD)
   list(POP_FRONT rows lead_row)
 endif()
+if(DEFINED SKIP)
+  foreach(k RANGE 1 ${SKIP})
+    list(POP_FRONT rows skipped)
+  endforeach()
+endif()
 list(LENGTH rows count)
 string(REPLACE "," ";" COLUMNS "${COLUMNS}")
 foreach(entry IN LISTS COLUMNS)
   string(REPLACE ":" ";" entry "${entry}")
   list(GET entry 0 column)
   list(GET entry 1 type)
+  set(default "")
+  if(type MATCHES "^([a-z]+)=(.*)$")
+    set(type "${CMAKE_MATCH_1}")
+    set(default "${CMAKE_MATCH_2}")
+  endif()
   list(FIND header "${column}" index)
   if(index LESS 0)
     message(FATAL_ERROR "${CSV}: no column ${column}")
@@ -45,12 +57,22 @@ foreach(entry IN LISTS COLUMNS)
     string(REPLACE "," ";" cells "${row};")
     list(GET cells ${index} value)
     if(value STREQUAL "")
+      set(value "${default}")
+    endif()
+    if(value STREQUAL "" AND NOT type STREQUAL "text")
       message(FATAL_ERROR "${CSV}: empty ${column} in row '${row}'")
+    endif()
+    if(type STREQUAL "text")
+      set(value "\"${value}\"")
     endif()
     list(APPEND values "${value}")
   endforeach()
   list(JOIN values ", " joined)
-  string(APPEND out "constexpr ${type} ${column}[${count}] = {${joined}};\n")
+  set(ctype "${type}")
+  if(type STREQUAL "text")
+    set(ctype "const char*")
+  endif()
+  string(APPEND out "constexpr ${ctype} ${column}[${count}] = {${joined}};\n")
 endforeach()
 string(APPEND out "constexpr int rowCount = ${count};\n")
 include(${CMAKE_CURRENT_LIST_DIR}/header_exports.cmake)
