@@ -185,12 +185,13 @@ double density(double p, double t, double start) {
     rho -= step;
     if (!(rho > 0.0)) return NAN;
     // Done, or at the pressure's rounding: in a liquid 1 + delta phir_d is a small difference
-    // of large terms, so steps stall near 1e-14 rho instead of shrinking further.
+    // of large terms, so steps stall near 1e-14 rho instead of shrinking further, and next to
+    // the critical point the flat isotherm magnifies that to some 1e-11 rho.
     const double size = std::fabs(step);
-    if (size <= 1e-15 * rho || (size >= 0.5 * previous && size <= 1e-12 * rho)) return rho;
+    if (size <= 1e-15 * rho || (size >= 0.5 * previous && size <= 1e-9 * rho)) return rho;
     previous = size;
   }
-  return NAN;
+  return previous <= 1e-9 * rho ? rho : NAN;
 }
 
 double auxiliaryLiquidDensity(double t) { return criticalDensity() * (1.0 + auxiliarySum("rho_liq", t)); }
