@@ -84,9 +84,16 @@ Phi nonanalyticTerm(int i, double delta, double tau) {
   using namespace nonanalytic;
   const double dm = delta - 1.0, q = dm * dm;
   // At delta = 1 (q = 0) a power of q with a negative exponent is infinite, but it only enters
-  // multiplied by q or delta - 1: a tiny q keeps those products at their limit, 0.  (At the
-  // critical point itself, Delta = 0 as well, and the terms' limits are not taken here.)
+  // multiplied by q or delta - 1: a tiny q keeps those products at their limit, 0.
   const double qs = q == 0.0 ? 1e-300 : q;
+  if (q == 0.0 && tau == 1.0) {
+    // The critical point, Delta = 0: the term and its derivatives vanish there except the
+    // second in tau, which diverges like Delta^(b - 1); the term of the smaller b diverges
+    // faster and sets the sign of the sum (cv is infinite at the critical point).
+    static_assert(rowCount == 2);
+    const double tt = b[i] < b[1 - i] ? n[i] * HUGE_VAL : 0.0;
+    return {0.0, 0.0, 0.0, 0.0, tt, 0.0};
+  }
   const double psi = std::exp(-C[i] * q - D[i] * (tau - 1.0) * (tau - 1.0));
   const double psiD = -2.0 * C[i] * dm * psi, psiDD = (2.0 * C[i] * q - 1.0) * 2.0 * C[i] * psi;
   const double psiT = -2.0 * D[i] * (tau - 1.0) * psi;
@@ -194,26 +201,82 @@ double density(double p, double t, double start) {
   return previous <= 1e-9 * rho ? rho : NAN;
 }
 
+namespace {
+constexpr double kScalingBelow = 1e-5;  // K below the critical temperature
+}  // namespace
+
 double auxiliaryLiquidDensity(double t) { return criticalDensity() * (1.0 + auxiliarySum("rho_liq", t)); }
 double auxiliaryVapourDensity(double t) { return criticalDensity() * std::exp(auxiliarySum("rho_vap", t)); }
 
-Saturation saturation(double t) {
-  double liquid = auxiliaryLiquidDensity(t), vapour = auxiliaryVapourDensity(t);
-  for (int k = 0; k < 100; ++k) {
-    const PressureAndGibbs l = pressureAndGibbs(liquid, t), v = pressureAndGibbs(vapour, t);
+namespace {
+
+// The phase equilibrium at T by Newton (T up to kScalingBelow below the critical point).
+Saturation equilibrium(double t) {
+  const double tc = criticalTemperature(), rc = criticalDensity();
+  if (t == tc) return {pressureAndGibbs(rc, tc).p, rc, rc};
+  if (!(t < tc)) return {NAN, NAN, NAN};
+  double liquid = std::fmax(auxiliaryLiquidDensity(t), rc * (1.0 + 1e-6));
+  double vapour = std::fmin(auxiliaryVapourDensity(t), rc * (1.0 - 1e-6));
+  PressureAndGibbs l = pressureAndGibbs(liquid, t), v = pressureAndGibbs(vapour, t);
+  double previous = HUGE_VAL;
+  for (int k = 0; k < 200; ++k) {
     // Equal pressures and Gibbs energies; dg/drho = (dp/drho) / rho.
     const double fp = l.p - v.p, fg = l.g - v.g;
     const double a = l.dpdr, b = -v.dpdr, c = l.dpdr / liquid, d = -v.dpdr / vapour;
     const double det = a * d - b * c;
     const double dl = (fp * d - b * fg) / det, dv = (a * fg - c * fp) / det;
     if (!std::isfinite(dl) || !std::isfinite(dv)) break;
-    liquid -= dl;
-    vapour -= dv;
-    // The pressure from the vapour: the liquid's changes by dp/drho ~ 1e6 Pa per kg/m3.
-    if (std::fabs(dl) <= 1e-14 * liquid && std::fabs(dv) <= 1e-14 * vapour)
-      return {pressureAndGibbs(vapour, t).p, liquid, vapour};
+    // Near the critical point a full step can cross to the other phase or into the unstable
+    // part of the isotherm, where Newton finds the trivial solution of two equal phases:
+    // halve it until both phases stay on their own stable sides.
+    double scale = 1.0;
+    PressureAndGibbs nl{}, nv{};
+    for (; scale > 1e-12; scale *= 0.5) {
+      if (!(liquid - scale * dl > rc && vapour - scale * dv < rc && vapour - scale * dv > 0.0)) continue;
+      nl = pressureAndGibbs(liquid - scale * dl, t);
+      nv = pressureAndGibbs(vapour - scale * dv, t);
+      if (nl.dpdr > 0.0 && nv.dpdr > 0.0) break;
+    }
+    if (!(scale > 1e-12)) break;
+    liquid -= scale * dl;
+    vapour -= scale * dv;
+    l = nl;
+    v = nv;
+    // Done, or at the rounding of the Gibbs energies: a few units in the 14th digit of g,
+    // which the flat isotherms next to the critical point magnify into the densities (some
+    // 1e-9 at 0.01 K below it, 1e-6 at 1e-4 K) while the pressure stays exact.
+    const double size = std::fmax(std::fabs(dl) / liquid, std::fabs(dv) / vapour) * scale;
+    if (size <= 1e-16 || (scale == 1.0 && size >= 0.5 * previous && size <= 1e-5)) return {v.p, liquid, vapour};
+    previous = scale == 1.0 ? size : HUGE_VAL;
   }
   return {NAN, NAN, NAN};
+}
+
+// The saturated phases within kScalingBelow of the critical temperature: the rounding of the
+// Gibbs energies (a few units in their 14th digit) leaves the equilibrium undetermined there
+// beyond some 1e-5 of the densities, and Newton no longer finds it.  The densities follow the
+// scaling law |rho - rho_c| ~ (T_c - T)^beta, its exponent and amplitude from the equilibria
+// at kScalingBelow and ten times that below T_c; the pressure is the mean of the phases'
+// (their isotherm is flat there: they agree to some 1e-12).
+Saturation scalingLaw(double t) {
+  const double tc = criticalTemperature(), rc = criticalDensity();
+  const Saturation near = equilibrium(tc - kScalingBelow), far = equilibrium(tc - 10.0 * kScalingBelow);
+  const double ratio = (tc - t) / kScalingBelow;
+  const auto law = [&](double atNear, double atFar) {
+    const double beta = std::log10((atFar - rc) / (atNear - rc));
+    return rc + (atNear - rc) * std::pow(ratio, beta);
+  };
+  const double liquid = law(near.liquid, far.liquid), vapour = law(near.vapour, far.vapour);
+  const double p = 0.5 * (pressureAndGibbs(liquid, t).p + pressureAndGibbs(vapour, t).p);
+  return {p, liquid, vapour};
+}
+
+}  // namespace
+
+Saturation saturation(double t) {
+  const double tc = criticalTemperature();
+  if (t < tc && tc - t < kScalingBelow) return scalingLaw(t);
+  return equilibrium(t);
 }
 
 }  // namespace vlm::iapws95

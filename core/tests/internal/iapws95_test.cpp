@@ -1,7 +1,8 @@
 // The scientific formulation against its release's published values: every value of the
 // Helmholtz energy's parts and derivatives (Table 6), of the single-phase states (Table 7), of
-// the saturated phases (Table 8) and of the auxiliary saturation equations the phase
-// equilibrium starts from, each within the allowed units of its last printed digit.
+// the saturated phases (Table 8), of the auxiliary saturation equations the phase equilibrium
+// starts from, and of the viscosity, conductivity and surface tension that go with it, each
+// within the allowed units of its last printed digit.
 #include "equations/iapws95.hpp"
 
 #include <gtest/gtest.h>
@@ -10,6 +11,8 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+
+#include "equations/transport95.hpp"
 
 namespace {
 
@@ -32,6 +35,9 @@ double computed(const std::string& table, const std::string& q, double t, double
     const std::string d = q.substr(q.find('_') == std::string::npos ? q.size() : q.find('_') + 1);
     return d.empty() ? p.f : d == "d" ? p.d : d == "dd" ? p.dd : d == "t" ? p.t : d == "tt" ? p.tt : p.dt;
   }
+  if (q == "sigma") return f::surfaceTension(t) * 1e3;
+  if (q.rfind("mu", 0) == 0) return f::viscosity(rho, t, q == "mu") * 1e6;
+  if (q.rfind("lambda", 0) == 0) return f::conductivity(rho, t, q == "lambda") * 1e3;
   if (q == "aux_rho_liq") return f::auxiliaryLiquidDensity(t);
   if (q == "aux_rho_vap") return f::auxiliaryVapourDensity(t);
   if (table.find("Table 8") != std::string::npos) {
@@ -50,19 +56,19 @@ double computed(const std::string& table, const std::string& q, double t, double
   return q == "p" ? s.p / 1e6 : q == "cv" ? s.cv / 1e3 : q == "w" ? s.w : s.s / 1e3;
 }
 
-TEST(Iapws95, EveryPublishedValueOfTheHelmholtzEnergyStatesAndSaturation) {
+TEST(Iapws95, EveryPublishedValueOfTheFormulationItsTransportAndSurfaceTension) {
   int checked = 0;
   for (int i = 0; i < rowCount; ++i) {
     const std::string t = table[i];
     const std::string q = quantity[i];
-    if (t.find("R6-95") == std::string::npos && q.rfind("aux_rho", 0) != 0) continue;
+    if (q.rfind("aux_p", 0) == 0) continue;  // the saturation pressure comes from the equilibrium
     const double want = std::strtod(published[i], nullptr);
     const double got = computed(t, quantity[i], T_K[i], rho_kg_m3[i]);
     EXPECT_NEAR(got, want, max_ulp[i] * lastDigit(published[i]))
         << t << " " << quantity[i] << " at " << T_K[i] << " K, " << rho_kg_m3[i] << " kg/m3";
     ++checked;
   }
-  EXPECT_EQ(checked, 12 + 44 + 21 + 4);
+  EXPECT_EQ(checked, 12 + 44 + 21 + 4 + 17 + 12 + 20);
 }
 
 }  // namespace
