@@ -69,6 +69,10 @@ enum vlm_fields {
   VLM_FIELDS_FURTHER = 4,   /* g ... delta_t below */
   VLM_FIELDS_ALL = 7
 };
+/* VLM_IAPWS95: the scientific formulation with the viscosity of 2008, the conductivity of 2011
+ * and the surface tension of 2014, 273.16 K to 1273 K, above 0 up to 1000 MPa; region says where
+ * IAPWS-IF97 puts (p, T) (4: wet steam).  At the critical point itself its cp and cv are
+ * infinite: code 1. */
 enum vlm_formulation { VLM_IF97 = 0, VLM_IAPWS95 = 1 };
 
 typedef struct vlm_state_ex {
@@ -119,7 +123,7 @@ VELMORA_API int vlm_states_get(int pair, size_t n, const double* a, const double
                                vlm_state_ex* out, int* codes);
 
 /* Any first partial derivative (d of / d wrt) at constant `held` of a state the library gave,
- * from its equation's own derivatives; the names are "p", "T", "v", "rho", "u", "h", "s", "g"
+ * from the derivatives of IAPWS-IF97's equations; the names are "p", "T", "v", "rho", "u", "h", "s", "g"
  * (Gibbs energy) and "f" (Helmholtz energy), in SI units.  Wet steam varies along the
  * saturation line and in x: its pressure follows T (dp/dT of the saturation-pressure
  * equation), so a derivative that holds one of p and T while varying the other is undefined

@@ -6,10 +6,12 @@
 #include <cstring>
 #include <limits>
 
+#include "equations/constants.hpp"
 #include "faces/caller_settings.hpp"
 #include "faces/guard.hpp"
 #include "solvers/further.hpp"
 #include "solvers/pairs.hpp"
+#include "solvers/states95.hpp"
 #include "velmora.h"
 
 namespace {
@@ -22,8 +24,8 @@ constexpr std::size_t kLeastSize = offsetof(vlm_state_ex, g);  // the header and
 // What a call asks for, read once from the caller's header.
 struct Request {
   unsigned size, request;  // as the caller set them (request 0 read as every group)
-  int formulation, reserved;
-  state::PairSolve solve;
+  int pair, formulation, reserved;
+  state::PairSolve solve;  // the industrial formulation's; the pair exists where it is set
   Config config;
 
   bool valid() const { return solve != nullptr; }
@@ -33,12 +35,13 @@ Request readRequest(int pair, const vlm_settings* settings, const vlm_state_ex& 
   Request r{};
   r.size = in.size;
   r.request = in.request == 0 ? unsigned{VLM_FIELDS_ALL} : in.request;
+  r.pair = pair;
   r.formulation = in.formulation;
   r.reserved = in.reserved;
   r.config = settings ? fromCaller(*settings) : Config{};
   r.config.transport = (r.request & VLM_FIELDS_TRANSPORT) != 0;
   const bool known = in.size >= kLeastSize && (r.request & ~unsigned{VLM_FIELDS_ALL}) == 0 &&
-                     in.formulation == VLM_IF97 && in.reserved == 0;
+                     (in.formulation == VLM_IF97 || in.formulation == VLM_IAPWS95) && in.reserved == 0;
   r.solve = known ? state::pairSolve(pair) : nullptr;
   return r;
 }
@@ -65,11 +68,13 @@ int evaluate(const Request& r, double a, double b, vlm_state_ex& out) {
   setFurtherUnknown(out);
   const Outcome<bool> result = frame::guarded(
       [&](const Config& c) {
-        state::Code code = r.solve(a, b, c, out.state);
+        const bool scientific = r.formulation == VLM_IAPWS95;
+        state::Code code = scientific ? state95::solve(r.pair, a, b, c, out.state) : r.solve(a, b, c, out.state);
         if (code == kNoError && (r.request & VLM_FIELDS_FURTHER) != 0) {
           state::Differentials d;
-          code = state::differentials(out.state, c, d);
-          if (code == kNoError) state::fillFurther(out.state, d, out);
+          code = scientific ? state95::differentials(out.state, d) : state::differentials(out.state, c, d);
+          if (code == kNoError)
+            state::fillFurther(out.state, d, scientific ? state95::gasConstant() : constants::R, out);
         }
         return Outcome<bool>{true, code};
       },

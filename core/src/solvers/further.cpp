@@ -79,33 +79,41 @@ bool quantityNamed(const char* name, Quantity& q) {
   return false;
 }
 
-Code differentials(const vlm_state& st, const Config& cfg, Differentials& d) {
-  if (st.region == 1 || st.region == 2 || st.region == 3 || st.region == 5) {
-    const Phase ph = phaseRows(slopesOf(st.region, st.p, st.T, st.rho), st.T, st.cp);
-    set(d, Quantity::P, {0.0, 1.0});
-    set(d, Quantity::T, {1.0, 0.0});
-    set(d, Quantity::V, ph.v);
-    set(d, Quantity::S, ph.s);
-    set(d, Quantity::H, ph.h);
-    derive(st, d);
-    return kNoError;
-  }
-  if (st.region != 4) return kOutOfRange;
-  Saturation sat;
-  if (const Code code = saturation(st.T, cfg, sat)) return code;
-  const LineSlopes along[2] = {lineSlopes(st.T, sat, 0), lineSlopes(st.T, sat, 1)};
-  const CaloricSet &l = sat.liquid, &g = sat.vapour;
+void singlePhaseDifferentials(const vlm_state& st, const VolumeSlopes& sl, Differentials& d) {
+  const Phase ph = phaseRows(sl, st.T, st.cp);
+  set(d, Quantity::P, {0.0, 1.0});
+  set(d, Quantity::T, {1.0, 0.0});
+  set(d, Quantity::V, ph.v);
+  set(d, Quantity::S, ph.s);
+  set(d, Quantity::H, ph.h);
+  derive(st, d);
+}
+
+void wetDifferentials(const vlm_state& st, double dpdt, const PhaseOnLine& l, const PhaseOnLine& g, Differentials& d) {
   // The mixture takes x of the vapour's slope along the line, and x's own slope is the
   // difference of the phases.
   const auto mixed = [&](double LineSlopes::*q, double liquid, double vapour) {
-    return Row{st.x * (along[1].*q) + (1.0 - st.x) * (along[0].*q), vapour - liquid};
+    return Row{st.x * (g.along.*q) + (1.0 - st.x) * (l.along.*q), vapour - liquid};
   };
-  set(d, Quantity::P, {saturation::slope(st.T), 0.0});
+  set(d, Quantity::P, {dpdt, 0.0});
   set(d, Quantity::T, {1.0, 0.0});
   set(d, Quantity::V, mixed(&LineSlopes::v, l.v, g.v));
   set(d, Quantity::S, mixed(&LineSlopes::s, l.s, g.s));
   set(d, Quantity::H, mixed(&LineSlopes::h, l.h, g.h));
   derive(st, d);
+}
+
+Code differentials(const vlm_state& st, const Config& cfg, Differentials& d) {
+  if (st.region == 1 || st.region == 2 || st.region == 3 || st.region == 5) {
+    singlePhaseDifferentials(st, slopesOf(st.region, st.p, st.T, st.rho), d);
+    return kNoError;
+  }
+  if (st.region != 4) return kOutOfRange;
+  Saturation sat;
+  if (const Code code = saturation(st.T, cfg, sat)) return code;
+  const CaloricSet &l = sat.liquid, &g = sat.vapour;
+  wetDifferentials(st, saturation::slope(st.T), {l.v, l.h, l.s, lineSlopes(st.T, sat, 0)},
+                   {g.v, g.h, g.s, lineSlopes(st.T, sat, 1)}, d);
   return kNoError;
 }
 
@@ -128,11 +136,11 @@ double partial(const Differentials& d, Quantity of, Quantity wrt, Quantity held)
   return (a[0] * c[1] - a[1] * c[0]) / den;
 }
 
-void fillFurther(const vlm_state& st, const Differentials& d, vlm_state_ex& out) {
+void fillFurther(const vlm_state& st, const Differentials& d, double gasConstant, vlm_state_ex& out) {
   using Q = Quantity;
   out.g = st.h - st.T * st.s;
   out.f = st.u - st.T * st.s;
-  out.z = st.p * st.v / (constants::R * st.T);
+  out.z = st.p * st.v / (gasConstant * st.T);
   out.alpha_v = partial(d, Q::V, Q::T, Q::P) / st.v;
   out.kappa_t = -partial(d, Q::V, Q::P, Q::T) / st.v;
   out.alpha_p = partial(d, Q::P, Q::T, Q::V) / st.p;

@@ -32,11 +32,22 @@ struct LineSlopes {
 };
 LineSlopes lineSlopes(double t, const Saturation& sat, int phase);
 
+// The differentials of a single-phase state from its volume's slopes in (T, p) and cp, and of
+// wet steam from its saturated phases and the line's dp/dT, whatever equations gave them.
+void singlePhaseDifferentials(const vlm_state& st, const VolumeSlopes& sl, Differentials& d);
+struct PhaseOnLine {
+  double v, h, s;
+  LineSlopes along;
+};
+void wetDifferentials(const vlm_state& st, double dpdt, const PhaseOnLine& liquid, const PhaseOnLine& vapour,
+                      Differentials& d);
+
 // (d of / d wrt) at constant held: NaN where held and wrt do not vary independently (in wet
 // steam, T at constant p).
 double partial(const Differentials& d, Quantity of, Quantity wrt, Quantity held);
 
-// g, f, z, alpha_v, kappa_t, alpha_p, the Joule-Thomson and isothermal throttling coefficients.
-void fillFurther(const vlm_state& st, const Differentials& d, vlm_state_ex& out);
+// g, f, z, alpha_v, kappa_t, alpha_p, the Joule-Thomson and isothermal throttling coefficients;
+// z with the gas constant of the equations that gave the state (J/(kg K)).
+void fillFurther(const vlm_state& st, const Differentials& d, double gasConstant, vlm_state_ex& out);
 
 }  // namespace vlm::state
