@@ -1,4 +1,4 @@
-// vlmprop batch state PAIR [FILE]: one state per line of FILE or standard input, each line
+// vlmprop batch state PAIR [FILE] [--formulation if97|iapws95]: one state per line of FILE or standard input, each line
 // holding the pair's two SI arguments.  A header line names the columns with their units;
 // each row gives the arguments, the region and every field of the state, and the code.  A
 // field the state leaves undefined (NaN) is empty, and so is every field of a failed state.
@@ -38,7 +38,10 @@ std::string columns(const vlm_state_ex& state) {
 
 }  // namespace
 
-int stateBatch(const std::vector<std::string>& args) {
+int stateBatch(std::vector<std::string> args) {
+  int formulation = VLM_IF97;
+  std::string wrong;
+  if (!takeFormulation(args, 2, &formulation, &wrong)) return vlmprop::usageError(wrong);
   if (args.size() < 3 || args.size() > 4) return vlmprop::usageError("batch state needs a pair and at most one file");
   const Pair* pair = findPair(args[2]);
   if (pair == nullptr) return vlmprop::usageError("no pair named " + args[2] + " (" + pairNames() + ")");
@@ -49,9 +52,9 @@ int stateBatch(const std::vector<std::string>& args) {
   job.header = header(*pair);
   vlm_settings settings;
   vlm_default_settings(&settings);
-  job.answer = [pair, settings](const std::vector<double>& values) {
+  job.answer = [pair, settings, formulation](const std::vector<double>& values) {
     vlm_state_ex state;
-    const int code = pair->solve(values[0], values[1], &settings, state);
+    const int code = pair->solve(values[0], values[1], &settings, state, formulation);
     if (code != 0) return vlmprop::BatchAnswer{std::string(stateFields().size(), ','), code, true};
     return vlmprop::BatchAnswer{columns(state), 0, false};
   };

@@ -13,7 +13,7 @@ namespace vlm::cli {
 namespace {
 
 constexpr const char* kUsage =
-    "usage: vlmprop state PAIR A B [--json] [--no-range-check]\n"
+    "usage: vlmprop state PAIR A B [--json] [--no-range-check] [--formulation if97|iapws95]\n"
     "  PAIR  pt, ph, ps, hs, tx, px, pv, tv, th, ts, uv, hx or sx; A and B in SI units (Pa, K, m3/kg,\n"
     "        J/kg, J/(kg K), x from 0 to 1)\n";
 
@@ -31,7 +31,10 @@ std::string shown(double value) {
 
 }  // namespace
 
-int stateCommand(const std::vector<std::string>& args) {
+int stateCommand(std::vector<std::string> args) {
+  int formulation = VLM_IF97;
+  std::string wrong;
+  if (!takeFormulation(args, 1, &formulation, &wrong)) return usage(wrong);
   bool json = false;
   vlm_settings settings;
   vlm_default_settings(&settings);
@@ -55,7 +58,7 @@ int stateCommand(const std::vector<std::string>& args) {
   if (!b.ok()) return usage(vlmprop::numberError(b.error, positional[2]));
 
   vlm_state_ex state;
-  const int code = pair->solve(a.value, b.value, &settings, state);
+  const int code = pair->solve(a.value, b.value, &settings, state, formulation);
   if (code != 0) {
     std::fprintf(stderr, "%s\n", vlm_error_text(code, currentLanguage() == Language::Russian));
     return 1;

@@ -9,8 +9,8 @@
 namespace vlm::cli {
 
 // args[0] is "state"; returns the exit status (0, 1 for a failing state, 2 for usage).
-int stateCommand(const std::vector<std::string>& args);
+int stateCommand(std::vector<std::string> args);
 // args[0] is "batch", args[1] "state"; returns the exit status as vlmprop batch does.
-int stateBatch(const std::vector<std::string>& args);
+int stateBatch(std::vector<std::string> args);
 
 }  // namespace vlm::cli

@@ -74,4 +74,20 @@ const Field* argumentField(char letter) {
   return nullptr;
 }
 
+bool takeFormulation(std::vector<std::string>& args, std::size_t first, int* formulation, std::string* error) {
+  *formulation = VLM_IF97;
+  for (std::size_t i = first; i < args.size(); ++i) {
+    if (args[i] != "--formulation") continue;
+    const std::string name = i + 1 < args.size() ? args[i + 1] : "";
+    if (name != "if97" && name != "iapws95") {
+      *error = "--formulation takes if97 or iapws95";
+      return false;
+    }
+    *formulation = name == "if97" ? VLM_IF97 : VLM_IAPWS95;
+    args.erase(args.begin() + static_cast<std::ptrdiff_t>(i), args.begin() + static_cast<std::ptrdiff_t>(i) + 2);
+    --i;
+  }
+  return true;
+}
+
 }  // namespace vlm::cli

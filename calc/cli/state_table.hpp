@@ -6,7 +6,9 @@
 #include <cstddef>
 #include <cstring>
 #include <span>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "velmora.h"
 
@@ -16,9 +18,10 @@ struct Pair {
   const char* name;  // two letters, one per argument: the names of their fields, in any case
   int number;        // its vlm_pair
   // Every field of the state (the further properties included): the library's code.
-  int solve(double a, double b, const vlm_settings* settings, vlm_state_ex& out) const {
+  int solve(double a, double b, const vlm_settings* settings, vlm_state_ex& out, int formulation = VLM_IF97) const {
     out = vlm_state_ex{};
     out.size = sizeof out;
+    out.formulation = formulation;
     return vlm_state_get(number, a, b, settings, &out);
   }
   int solve(double a, double b, const vlm_settings* settings, vlm_state* out) const {
@@ -46,5 +49,9 @@ const Pair* findPair(std::string_view name);  // nullptr if there is no such pai
 const char* pairNames();                      // "pt, ph, ..., sx"
 // The field an argument letter of a pair names (t: T); nullptr if none.
 const Field* argumentField(char letter);
+
+// "--formulation NAME" taken out of args (from `first` on) into *formulation (vlm_formulation):
+// false, with the reason in *error, for a missing or unknown name.
+bool takeFormulation(std::vector<std::string>& args, std::size_t first, int* formulation, std::string* error);
 
 }  // namespace vlm::cli

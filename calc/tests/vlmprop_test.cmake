@@ -237,6 +237,18 @@ foreach(bad nan inf 0x10 1e400)
   expect("${err}" "^vlmprop: (not a number|out of range): ${bad}\n" "state refuses ${bad}")
 endforeach()
 
+# The scientific formulation on request: its own numbers (density at 0.1 MPa, 300 K to the
+# release's 996.5563 kg/m3), its own range (1000 MPa), the same in a batch; an unknown name refused.
+run(STORE ${english} EXPECT 0 ARGS state pt 1e5 300 --formulation iapws95)
+expect("${out}" "\nrho +996\.5563[0-9]+ +kg/m3\n" "state --formulation iapws95")
+run(STORE ${english} EXPECT 0 ARGS state pt 1e9 300 --formulation iapws95)
+run(STORE ${english} EXPECT 1 ARGS state pt 1e9 300)
+file(WRITE ${WORK}/formulation.csv "1e5,300\n")
+run(STORE ${english} EXPECT 0 ARGS batch state pt ${WORK}/formulation.csv --formulation iapws95)
+expect("${out}" "\n1e5,300,1,100000,300,996\.5563" "batch state --formulation iapws95")
+run(STORE ${english} EXPECT 2 ARGS state pt 1e5 300 --formulation iapws)
+expect("${err}" "^vlmprop: --formulation takes if97 or iapws95\n" "unknown formulation")
+
 # A batch of states: a header naming the columns with their units, then per row the
 # arguments, the region, every field and the code.  Each answered row must be what `state`
 # answers (there with 15 significant digits, here with 17: the short text is the long one

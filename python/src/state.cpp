@@ -49,22 +49,25 @@ struct Pair {
   const char* units;
   StateFunction f;
   vlm::limits::Check check;
+  int number;  // vlm_pair
 };
 constexpr Pair kPairs[] = {
-    {"state_pt", "p", "T", "p [Pa], T [K]", &vlm_state_pt, vlm::limits::Check::General},
-    {"state_ph", "p", "h", "p [Pa], h [J/kg]", &vlm_state_ph, vlm::limits::Check::Pressure},
-    {"state_ps", "p", "s", "p [Pa], s [J/(kg K)]", &vlm_state_ps, vlm::limits::Check::Pressure},
-    {"state_hs", "h", "s", "h [J/kg], s [J/(kg K)]", &vlm_state_hs, vlm::limits::Check::None},
-    {"state_tx", "T", "x", "T [K], x [-] on the saturation line", &vlm_state_tx, vlm::limits::Check::Wet},
-    {"state_px", "p", "x", "p [Pa], x [-] on the saturation line", &vlm_state_px, vlm::limits::Check::WetP},
-    {"state_pv", "p", "v", "p [Pa], v [m3/kg]", &vlm_state_pv, vlm::limits::Check::Pressure},
-    {"state_tv", "T", "v", "T [K], v [m3/kg]", &vlm_state_tv, vlm::limits::Check::Temperature},
-    {"state_th", "T", "h", "T [K], h [J/kg]", &vlm_state_th, vlm::limits::Check::Temperature},
-    {"state_ts", "T", "s", "T [K], s [J/(kg K)]", &vlm_state_ts, vlm::limits::Check::Temperature},
-    {"state_uv", "u", "v", "u [J/kg], v [m3/kg]", &vlm_state_uv, vlm::limits::Check::None},
-    {"state_hx", "h", "x", "h [J/kg], x [-] on the saturation line", &vlm_state_hx, vlm::limits::Check::SecondDryness},
+    {"state_pt", "p", "T", "p [Pa], T [K]", &vlm_state_pt, vlm::limits::Check::General, VLM_PAIR_PT},
+    {"state_ph", "p", "h", "p [Pa], h [J/kg]", &vlm_state_ph, vlm::limits::Check::Pressure, VLM_PAIR_PH},
+    {"state_ps", "p", "s", "p [Pa], s [J/(kg K)]", &vlm_state_ps, vlm::limits::Check::Pressure, VLM_PAIR_PS},
+    {"state_hs", "h", "s", "h [J/kg], s [J/(kg K)]", &vlm_state_hs, vlm::limits::Check::None, VLM_PAIR_HS},
+    {"state_tx", "T", "x", "T [K], x [-] on the saturation line", &vlm_state_tx, vlm::limits::Check::Wet, VLM_PAIR_TX},
+    {"state_px", "p", "x", "p [Pa], x [-] on the saturation line", &vlm_state_px, vlm::limits::Check::WetP,
+     VLM_PAIR_PX},
+    {"state_pv", "p", "v", "p [Pa], v [m3/kg]", &vlm_state_pv, vlm::limits::Check::Pressure, VLM_PAIR_PV},
+    {"state_tv", "T", "v", "T [K], v [m3/kg]", &vlm_state_tv, vlm::limits::Check::Temperature, VLM_PAIR_TV},
+    {"state_th", "T", "h", "T [K], h [J/kg]", &vlm_state_th, vlm::limits::Check::Temperature, VLM_PAIR_TH},
+    {"state_ts", "T", "s", "T [K], s [J/(kg K)]", &vlm_state_ts, vlm::limits::Check::Temperature, VLM_PAIR_TS},
+    {"state_uv", "u", "v", "u [J/kg], v [m3/kg]", &vlm_state_uv, vlm::limits::Check::None, VLM_PAIR_UV},
+    {"state_hx", "h", "x", "h [J/kg], x [-] on the saturation line", &vlm_state_hx, vlm::limits::Check::SecondDryness,
+     VLM_PAIR_HX},
     {"state_sx", "s", "x", "s [J/(kg K)], x [-] on the saturation line", &vlm_state_sx,
-     vlm::limits::Check::SecondDryness},
+     vlm::limits::Check::SecondDryness, VLM_PAIR_SX},
 };
 
 // A failed element: region 0 and NaN everywhere else.
@@ -87,8 +90,23 @@ struct StateElement {
   const vlm_settings& settings;
   vlm::limits::Check check;
   std::array<const char*, 2> names;
+  int pair, formulation;
+
+  int solve(const std::array<double, 2>& x, vlm_state& out) const {
+    if (formulation == VLM_IF97) return f(x[0], x[1], &settings, &out);
+    vlm_state_ex e{};
+    e.size = sizeof e;
+    e.request = VLM_FIELDS_THERMO | VLM_FIELDS_TRANSPORT;
+    e.formulation = formulation;
+    const int code = vlm_state_get(pair, x[0], x[1], &settings, &e);
+    if (code == 0) out = e.state;
+    return code;
+  }
 
   std::string describe(const std::array<double, 2>& x) const {
+    if (formulation != VLM_IF97)
+      return "outside the range of IAPWS-95 (273.16 K to 1273 K, pressure above 0 up to 1000 MPa), or no state "
+             "has these values";
     std::string text = brokenLimit(check, x.data(), names.data(), 2, settings.check_range != 0);
     if (text.empty() && check == vlm::limits::Check::Pressure && (*names[1] == 'h' || *names[1] == 's'))
       text = beyondIsobar(x[0], x[1], *names[1] == 'h', settings);
@@ -98,10 +116,17 @@ struct StateElement {
   struct Worker {
     const StateElement& e;
     explicit Worker(const StateElement& element) : e(element) {}
-    int operator()(const std::array<double, 2>& x, vlm_state& out) { return e.f(x[0], x[1], &e.settings, &out); }
+    int operator()(const std::array<double, 2>& x, vlm_state& out) { return e.solve(x, out); }
   };
   static void fail(vlm_state& out) { failState(out); }
 };
+
+const char* const kFormulationDoc = R"(
+formulation: 'if97' (the industrial formulation, the default) or 'iapws95' (the scientific
+    formulation with the viscosity of 2008, the conductivity of 2011 and the surface tension of
+    2014; 273.16 K to 1273 K, up to 1000 MPa).  A State does not record its formulation: its
+    further properties (alpha_v, kappa_t, ...) and velmora.partial are evaluated with IF97.
+)";
 
 py::dtype stateDtype() {
   py::list names, formats, offsets;
@@ -119,17 +144,24 @@ py::dtype stateDtype() {
   return py::dtype::from_args(layout);
 }
 
+int formulationNamed(const std::string& name) {
+  if (name == "if97") return VLM_IF97;
+  if (name == "iapws95") return VLM_IAPWS95;
+  throw py::value_error("formulation must be 'if97' or 'iapws95', not '" + name + "'");
+}
+
 py::object call(const Pair& pair, py::handle a, py::handle b, const py::object& settings, const py::object& errors,
-                bool codes, int workers) {
+                bool codes, int workers, const std::string& formulation) {
   const CallOptions o = parseOptions(errors, codes, workers);
-  const StateElement element{pair.f, settingsOf(settings), pair.check, {pair.first, pair.second}};
+  const StateElement element{pair.f,      settingsOf(settings),         pair.check, {pair.first, pair.second},
+                             pair.number, formulationNamed(formulation)};
   double x[2];
   py::object arrays[2];
   const bool scalarA = exactFloat(a, x[0]) || realArgument(a, pair.name, pair.first, x[0], arrays[0]);
   const bool scalarB = exactFloat(b, x[1]) || realArgument(b, pair.name, pair.second, x[1], arrays[1]);
   if (scalarA && scalarB) {
     vlm_state s;
-    const int code = pair.f(x[0], x[1], &element.settings, &s);
+    const int code = element.solve({x[0], x[1]}, s);
     if (code != 0) {
       if (o.onError == OnError::Raise) raiseError(code, py::none(), code == 2 ? element.describe({x[0], x[1]}) : "");
       failState(s);
@@ -292,18 +324,19 @@ void defineState(py::module_& m) {
     static std::string docs[std::size(kPairs)];
     std::string& doc = docs[&pair - kPairs];
     doc = std::string(pair.name) + "(" + pair.first + ", " + pair.second +
-          ", *, settings=None, errors='raise', codes=False, workers=1)\n\nEvery property of the state at " +
+          ", *, settings=None, errors='raise', codes=False, workers=1, formulation='if97')\n\nEvery property of "
+          "the state at " +
           pair.units +
           ": a velmora.State for numbers, a structured array (dtype velmora.STATE_DTYPE) for "
           "arrays; a failed element has region 0 and NaN fields.\n" +
-          kCallDoc + "\nFields:\n" + fieldsDoc;
+          kCallDoc + kFormulationDoc + "\nFields:\n" + fieldsDoc;
     m.def(
         pair.name,
-        [&pair](const py::object& a, const py::object& b, const py::object& s, const py::object& err, bool c, int w) {
-          return call(pair, a, b, s, err, c, w);
-        },
+        [&pair](const py::object& a, const py::object& b, const py::object& s, const py::object& err, bool c, int w,
+                const std::string& f) { return call(pair, a, b, s, err, c, w, f); },
         py::arg(pair.first), py::arg(pair.second), py::kw_only(), py::arg("settings") = py::none(),
-        py::arg("errors") = "raise", py::arg("codes") = false, py::arg("workers") = 1, doc.c_str());
+        py::arg("errors") = "raise", py::arg("codes") = false, py::arg("workers") = 1, py::arg("formulation") = "if97",
+        doc.c_str());
   }
 }
 

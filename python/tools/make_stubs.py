@@ -16,7 +16,7 @@ LONG_NAMES = ["thermal_conductivity", "dynamic_viscosity", "kinematic_viscosity"
               "surface_tension"]
 
 
-def function(name, parameters, number, array):
+def function(name, parameters, number, array, extra=""):
     """Four overloads: numbers or arrays, with codes or without.  Numbers are array-likes too,
     so the number overloads come first and overlap the array ones on purpose."""
     def signature(kind, codes):
@@ -24,7 +24,7 @@ def function(name, parameters, number, array):
         optional = parameters.index("t") if "t" in parameters else len(parameters)
         args = [f"{p}: {kind}" + (" = ..." if i >= optional else "") for i, p in enumerate(parameters)]
         tail = f", T: {kind} = ..." if "t" in parameters else ""
-        return ", ".join(args) + ", " + OPTIONS.format(codes=codes) + tail
+        return ", ".join(args) + ", " + OPTIONS.format(codes=codes) + extra + tail
 
     result = ""
     for kind, value, codes_of, ignore in (("float", number, "int", "  # type: ignore[misc]"),
@@ -77,7 +77,7 @@ def main(out):
         for n in names:
             lines.append(function(n, parameters, number, f"NDArray[{item}]"))
     for name, first, second in STATE_PAIRS:
-        lines.append(function(name, (first, second), "State", "NDArray[np.void]"))
+        lines.append(function(name, (first, second), "State", "NDArray[np.void]", ", formulation: str = ..."))
     lines.append("def partial(state: State, of: str, wrt: str, const: str) -> float: ...\n")
     with open(out, "w", encoding="utf-8") as f:
         f.write("\n".join(lines))
