@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "velmora.h"
@@ -34,14 +35,16 @@ constexpr PairOf kPairs[] = {
     {VLM_PAIR_SX, &vlm_state::s, &vlm_state::x}, {VLM_PAIR_TX, &vlm_state::T, &vlm_state::x},
 };
 
-// Within a relative tolerance, with a floor for values near zero: 1000 J/kg or J/(kg K) for h,
-// u and s of the triple point's liquid, 10 kPa for low pressures (a liquid's pressure moves
-// 2e-7 Pa with the last bit of its density), 1 for x.
+// Within a relative tolerance, with a floor for values near zero: 100 kJ/kg for h and u and
+// 1 kJ/(kg K) for s (the triple point's liquid, whose T the pair (h, s) fixes to 1e-7 K only),
+// 10 kPa for low pressures (a liquid's pressure moves 2e-7 Pa with the last bit of its
+// density), 1 for x.
 bool near(double vlm_state::*q, double got, double want, double tolerance) {
   const double floor = q == &vlm_state::x                         ? 1.0
                        : q == &vlm_state::p                       ? 1e4
-                       : q == &vlm_state::v || q == &vlm_state::T ? 0.0
-                                                                  : 1000.0;
+                       : q == &vlm_state::h || q == &vlm_state::u ? 1e5
+                       : q == &vlm_state::s                       ? 1000.0
+                                                                  : 0.0;
   return std::fabs(got - want) <= tolerance * std::fmax(std::fabs(want), floor);
 }
 
@@ -81,6 +84,34 @@ TEST(Iapws95States, EveryPairGivesBackTheStatesItsValuesCameFrom) {
   }
   EXPECT_EQ(checks, 1472);
   for (const std::string& f : failures) ADD_FAILURE() << f;
+}
+
+// The further fields are the formulation's own derivatives: they match central differences
+// of its states (liquid, steam, dense supercritical fluid, wet steam along the line).
+TEST(Iapws95States, FurtherFieldsAreDerivativesOfTheFormulationsStates) {
+  const auto ex = [](int pair, double a, double b) {
+    vlm_state_ex e{};
+    e.size = sizeof e;
+    e.formulation = VLM_IAPWS95;
+    EXPECT_EQ(vlm_state_get(pair, a, b, nullptr, &e), 0) << pair << " " << a << " " << b;
+    return e;
+  };
+  for (const auto& [p, t] : {std::pair{1e5, 300.0}, {3e6, 700.0}, {5e8, 900.0}, {2.5e7, 650.0}}) {
+    const vlm_state_ex e = ex(VLM_PAIR_PT, p, t);
+    const double dt = t * 1e-6, dp = p * 1e-4;  // a liquid's v moves little with p
+    const double dvdt = (ex(VLM_PAIR_PT, p, t + dt).state.v - ex(VLM_PAIR_PT, p, t - dt).state.v) / (2 * dt);
+    const double dvdp = (ex(VLM_PAIR_PT, p + dp, t).state.v - ex(VLM_PAIR_PT, p - dp, t).state.v) / (2 * dp);
+    const double dtdp =
+        (ex(VLM_PAIR_PH, p + dp, e.state.h).state.T - ex(VLM_PAIR_PH, p - dp, e.state.h).state.T) / (2 * dp);
+    EXPECT_NEAR(e.alpha_v, dvdt / e.state.v, 1e-6 * std::fabs(e.alpha_v)) << p << " " << t;
+    EXPECT_NEAR(e.kappa_t, -dvdp / e.state.v, 1e-6 * e.kappa_t) << p << " " << t;
+    EXPECT_NEAR(e.joule_thomson, dtdp, 1e-6 * std::fabs(e.joule_thomson)) << p << " " << t;
+    EXPECT_NEAR(e.z, e.state.p * e.state.v / (461.51805 * t), 1e-15);
+  }
+  // Wet steam: the pressure follows T along the line, dp/dT = alpha_p p.
+  const vlm_state_ex wet = ex(VLM_PAIR_TX, 500.0, 0.4);
+  const double dpdt = (ex(VLM_PAIR_TX, 500.001, 0.4).state.p - ex(VLM_PAIR_TX, 499.999, 0.4).state.p) / 0.002;
+  EXPECT_NEAR(wet.alpha_p * wet.state.p, dpdt, 1e-6 * dpdt);
 }
 
 TEST(Iapws95States, TheEdgesOfTheRangeAndTheCriticalPoint) {

@@ -1,5 +1,7 @@
 #include "equations/iapws95.hpp"
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstring>
 
@@ -51,31 +53,105 @@ void add(Phi& sum, const Phi& term) {
   sum.dt += term.dt;
 }
 
-// n delta^d tau^t exp(-delta^c) (c = 0: no exponential), with its derivatives.
-Phi powerTerm(double n, int c, double d, double t, double delta, double tau) {
-  const double dc = c ? std::pow(delta, c) : 0.0;
-  const double base = n * std::pow(delta, d) * std::pow(tau, t) * (c ? std::exp(-dc) : 1.0);
-  const double k = d - c * dc;  // delta times the delta-derivative of ln(term)
-  return {base,
-          base * k / delta,
-          base * (k * (k - 1.0) - c * c * dc) / (delta * delta),
-          base * t / tau,
-          base * t * (t - 1.0) / (tau * tau),
-          base * k * t / (delta * tau)};
+template <class T, int N>
+constexpr T largest(const T (&v)[N]) {
+  T m = v[0];
+  for (T x : v) m = x > m ? x : m;
+  return m;
+}
+constexpr int kMaxD = std::max({largest(poly::d), largest(expo::d), largest(gauss::d)});
+constexpr int kMaxT = std::max(largest(expo::t), largest(gauss::t));
+constexpr int kMaxC = largest(expo::c);
+
+// The powers of delta and tau every term takes, found once per evaluation by multiplication
+// (pow costs far more, and the terms need 110 of them).
+struct Powers {
+  double delta, tau, invDelta, invTau;
+  double d[kMaxD + 1], t[kMaxT + 1], decay[kMaxC + 1];  // delta^i, tau^i, exp(-delta^c)
+  double eighth;                                        // tau^(1/8), for the fractional exponents
+
+  Powers(double dl, double ta) : delta(dl), tau(ta), invDelta(1.0 / dl), invTau(1.0 / ta) {
+    // Each power from two halves, so rounding grows with log2 of the exponent, not with it:
+    // tau^50 by 49 products would carry some 25 units of the last bit, enough to move the
+    // sum's 15th digit.
+    d[0] = t[0] = 1.0;
+    d[1] = dl;
+    t[1] = ta;
+    for (int i = 2; i <= kMaxD; ++i) d[i] = d[i / 2] * d[i - i / 2];
+    for (int i = 2; i <= kMaxT; ++i) t[i] = t[i / 2] * t[i - i / 2];
+    // exp of an argument below -708 is 0 but takes the library's slow underflow path (and
+    // sets errno): dense liquid reaches delta^6 near 900.
+    for (int c = 1; c <= kMaxC; ++c) decay[c] = d[c] < 700.0 ? std::exp(-d[c]) : 0.0;
+    eighth = std::sqrt(std::sqrt(std::sqrt(ta)));
+  }
+  // tau^x: by eighths where x is a multiple of 1/8 (every exponent of the polynomial terms).
+  double tauTo(double x) const {
+    const double k = x * 8.0;
+    if (k != std::nearbyint(k) || std::fabs(k) > 64.0) return std::pow(tau, x);
+    double r = 1.0;
+    for (int i = 0; i < static_cast<int>(std::fabs(k)); ++i) r *= eighth;
+    return k < 0 ? 1.0 / r : r;
+  }
+};
+
+// The power terms n delta^d tau^t exp(-delta^c), c = 0 meaning no exponential, summed a
+// group of equal c at a time: with k = d - c delta^c (delta times the delta-derivative of
+// the term's logarithm, the same c delta^c across the group), every derivative of the group
+// follows from the sums of its terms' values v weighted by 1, d, d (d - 1), t, t (t - 1) and
+// d t: half the products of taking each term's derivatives on its own.
+struct Moments {
+  double v = 0.0, vd = 0.0, vdd = 0.0, vt = 0.0, vtt = 0.0, vdt = 0.0;
+};
+
+// Each term's coefficient times those weights, from the tables once.
+struct Weights {
+  double n, nd, ndd, nt, ntt, ndt;
+};
+constexpr Weights weights(double n, double d, double t) {
+  return {n, n * d, n * d * (d - 1.0), n * t, n * t * (t - 1.0), n * d * t};
+}
+template <int N, class D, class T>
+constexpr std::array<Weights, N> weightsOf(const double (&n)[N], const D (&d)[N], const T (&t)[N]) {
+  std::array<Weights, N> w{};
+  for (int i = 0; i < N; ++i) w[i] = weights(n[i], d[i], t[i]);
+  return w;
+}
+constexpr auto kPolyWeights = weightsOf(poly::n, poly::d, poly::t);
+constexpr auto kExpWeights = weightsOf(expo::n, expo::d, expo::t);
+
+void take(Moments& m, const Weights& w, double powers) {
+  m.v += w.n * powers;
+  m.vd += w.nd * powers;
+  m.vdd += w.ndd * powers;
+  m.vt += w.nt * powers;
+  m.vtt += w.ntt * powers;
+  m.vdt += w.ndt * powers;
+}
+
+// The group's part of phi and its derivatives: decay = exp(-delta^c), k0 = c delta^c.
+void addGroup(Phi& sum, const Moments& m, int c, double decay, double k0, const Powers& w) {
+  const double vk = m.vd - k0 * m.v;  // sum v k
+  // sum v (k (k - 1) - c^2 delta^c) = sum v d (d - 1) - 2 k0 sum v d + (k0^2 + k0 - c k0) sum v
+  const double vkk = m.vdd - 2.0 * k0 * m.vd + (k0 * k0 + k0 - c * k0) * m.v;
+  sum.f += decay * m.v;
+  sum.d += decay * vk * w.invDelta;
+  sum.dd += decay * vkk * w.invDelta * w.invDelta;
+  sum.t += decay * m.vt * w.invTau;
+  sum.tt += decay * m.vtt * w.invTau * w.invTau;
+  sum.dt += decay * (m.vdt - k0 * m.vt) * w.invDelta * w.invTau;
 }
 
 // n delta^d tau^t exp(-alpha (delta - epsilon)^2 - beta (tau - gamma)^2).
-Phi gaussTerm(int i, double delta, double tau) {
+Phi gaussTerm(int i, const Powers& w) {
   using namespace gauss;
-  const double de = delta - epsilon[i], tg = tau - gamma[i];
-  const double base =
-      n[i] * std::pow(delta, d[i]) * std::pow(tau, t[i]) * std::exp(-alpha[i] * de * de - beta[i] * tg * tg);
-  const double a = d[i] / delta - 2.0 * alpha[i] * de, b = t[i] / tau - 2.0 * beta[i] * tg;
+  const double de = w.delta - epsilon[i], tg = w.tau - gamma[i];
+  const double base = n[i] * w.d[d[i]] * w.t[t[i]] * std::exp(-alpha[i] * de * de - beta[i] * tg * tg);
+  const double a = d[i] * w.invDelta - 2.0 * alpha[i] * de, b = t[i] * w.invTau - 2.0 * beta[i] * tg;
   return {base,
           base * a,
-          base * (a * a - d[i] / (delta * delta) - 2.0 * alpha[i]),
+          base * (a * a - d[i] * w.invDelta * w.invDelta - 2.0 * alpha[i]),
           base * b,
-          base * (b * b - t[i] / (tau * tau) - 2.0 * beta[i]),
+          base * (b * b - t[i] * w.invTau * w.invTau - 2.0 * beta[i]),
           base * a * b};
 }
 
@@ -83,9 +159,6 @@ Phi gaussTerm(int i, double delta, double tau) {
 Phi nonanalyticTerm(int i, double delta, double tau) {
   using namespace nonanalytic;
   const double dm = delta - 1.0, q = dm * dm;
-  // At delta = 1 (q = 0) a power of q with a negative exponent is infinite, but it only enters
-  // multiplied by q or delta - 1: a tiny q keeps those products at their limit, 0.
-  const double qs = q == 0.0 ? 1e-300 : q;
   if (q == 0.0 && tau == 1.0) {
     // The critical point, Delta = 0: the term and its derivatives vanish there except the
     // second in tau, which diverges like Delta^(b - 1); the term of the smaller b diverges
@@ -94,28 +167,36 @@ Phi nonanalyticTerm(int i, double delta, double tau) {
     const double tt = b[i] < b[1 - i] ? n[i] * HUGE_VAL : 0.0;
     return {0.0, 0.0, 0.0, 0.0, tt, 0.0};
   }
-  const double psi = std::exp(-C[i] * q - D[i] * (tau - 1.0) * (tau - 1.0));
+  // Away from the critical point the term fades below 1e-43 of the others (at 300 K from
+  // tau - 1 alone): it no longer moves any sum, and its powers cost more than the rest.
+  const double fade = C[i] * q + D[i] * (tau - 1.0) * (tau - 1.0);
+  if (fade > 100.0) return {};
+  const double psi = std::exp(-fade);
   const double psiD = -2.0 * C[i] * dm * psi, psiDD = (2.0 * C[i] * q - 1.0) * 2.0 * C[i] * psi;
   const double psiT = -2.0 * D[i] * (tau - 1.0) * psi;
   const double psiTT = (2.0 * D[i] * (tau - 1.0) * (tau - 1.0) - 1.0) * 2.0 * D[i] * psi;
   const double psiDT = 4.0 * C[i] * D[i] * dm * (tau - 1.0) * psi;
+  // The powers of q = (delta - 1)^2: at delta = 1 (q = 0) those with a negative exponent
+  // would be infinite, but each enters multiplied by q or delta - 1 into a positive power,
+  // whose limit 0 the products below take.
   const double e = 1.0 / (2.0 * beta[i]);
-  const double theta = (1.0 - tau) + A[i] * std::pow(qs, e);
-  const double Delta = theta * theta + B[i] * std::pow(qs, a[i]);
-  const double dDelta =
-      dm * (A[i] * theta * 2.0 / beta[i] * std::pow(qs, e - 1.0) + 2.0 * B[i] * a[i] * std::pow(qs, a[i] - 1.0));
-  const double ddDelta = (dm == 0.0 ? 0.0 : dDelta / dm) +
-                         q * (4.0 * B[i] * a[i] * (a[i] - 1.0) * std::pow(qs, a[i] - 2.0) +
-                              2.0 * A[i] * A[i] / (beta[i] * beta[i]) * std::pow(std::pow(qs, e - 1.0), 2.0) +
-                              A[i] * theta * 4.0 / beta[i] * (e - 1.0) * std::pow(qs, e - 2.0));
+  const double qe = q > 0.0 ? std::pow(q, e) : 0.0, qa = q > 0.0 ? std::pow(q, a[i]) : 0.0;
+  const double qe1 = q > 0.0 ? qe / q : 0.0, qa1 = q > 0.0 ? qa / q : 0.0;  // q^(e-1), q^(a-1)
+  const double theta = (1.0 - tau) + A[i] * qe;
+  const double Delta = theta * theta + B[i] * qa;
+  const double dDelta = dm * (A[i] * theta * 2.0 / beta[i] * qe1 + 2.0 * B[i] * a[i] * qa1);
+  // (dDelta/dm) / dm, plus q times the second derivative's remaining terms.
+  const double ddDelta =
+      A[i] * theta * 2.0 / beta[i] * qe1 + 2.0 * B[i] * a[i] * qa1 + 4.0 * B[i] * a[i] * (a[i] - 1.0) * qa1 +
+      2.0 * A[i] * A[i] / (beta[i] * beta[i]) * qe1 * qe1 * q + A[i] * theta * 4.0 / beta[i] * (e - 1.0) * qe1;
   const double Db = std::pow(Delta, b[i]);
-  const double Db1 = b[i] * std::pow(Delta, b[i] - 1.0);  // d(Delta^b)/d(Delta)
-  const double Db2 = b[i] * (b[i] - 1.0) * std::pow(Delta, b[i] - 2.0);
+  const double Db1 = b[i] * Db / Delta;  // d(Delta^b)/d(Delta)
+  const double Db2 = b[i] * (b[i] - 1.0) * Db / (Delta * Delta);
   const double DbD = Db1 * dDelta;
   const double DbDD = Db1 * ddDelta + Db2 * dDelta * dDelta;
   const double DbT = -2.0 * theta * Db1;
   const double DbTT = 2.0 * Db1 + 4.0 * theta * theta * Db2;
-  const double DbDT = -A[i] * 2.0 / beta[i] * Db1 * dm * std::pow(qs, e - 1.0) - 2.0 * theta * Db2 * dDelta;
+  const double DbDT = -A[i] * 2.0 / beta[i] * Db1 * dm * qe1 - 2.0 * theta * Db2 * dDelta;
   const double nn = n[i];
   return {nn * Db * delta * psi,
           nn * (Db * (psi + delta * psiD) + DbD * delta * psi),
@@ -149,11 +230,19 @@ Phi ideal(double delta, double tau) {
 }
 
 Phi residual(double delta, double tau) {
+  const Powers w(delta, tau);
   Phi sum{};
-  for (int i = 0; i < poly::rowCount; ++i) add(sum, powerTerm(poly::n[i], 0, poly::d[i], poly::t[i], delta, tau));
-  for (int i = 0; i < expo::rowCount; ++i)
-    add(sum, powerTerm(expo::n[i], expo::c[i], expo::d[i], expo::t[i], delta, tau));
-  for (int i = 0; i < gauss::rowCount; ++i) add(sum, gaussTerm(i, delta, tau));
+  Moments polynomial;
+  for (int i = 0; i < poly::rowCount; ++i) take(polynomial, kPolyWeights[i], w.d[poly::d[i]] * w.tauTo(poly::t[i]));
+  addGroup(sum, polynomial, 0, 1.0, 0.0, w);
+  // The exponential terms come in groups of equal c.
+  for (int i = 0; i < expo::rowCount;) {
+    const int c = expo::c[i];
+    Moments group;
+    for (; i < expo::rowCount && expo::c[i] == c; ++i) take(group, kExpWeights[i], w.d[expo::d[i]] * w.t[expo::t[i]]);
+    if (w.decay[c] != 0.0) addGroup(sum, group, c, w.decay[c], c * w.d[c], w);
+  }
+  for (int i = 0; i < gauss::rowCount; ++i) add(sum, gaussTerm(i, w));
   for (int i = 0; i < nonanalytic::rowCount; ++i) add(sum, nonanalyticTerm(i, delta, tau));
   return sum;
 }
@@ -183,22 +272,31 @@ PressureAndGibbs pressureAndGibbs(double rho, double t) {
   return {rho * rt * pr, rt * (1.0 + 2.0 * delta * r.d + delta * delta * r.dd), rt * (o.f + r.f + pr)};
 }
 
+PressureSlope pressure(double rho, double t) {
+  const double delta = rho / criticalDensity(), rt = gasConstant() * t;
+  const Phi r = residual(delta, criticalTemperature() / t);
+  return {rho * rt * (1.0 + delta * r.d), rt * (1.0 + 2.0 * delta * r.d + delta * delta * r.dd)};
+}
+
 double density(double p, double t, double start) {
   double rho = start, previous = HUGE_VAL;
   for (int k = 0; k < 100; ++k) {
-    const PressureAndGibbs e = pressureAndGibbs(rho, t);
+    const PressureSlope e = pressure(rho, t);
     const double step = (e.p - p) / e.dpdr;
     if (!std::isfinite(step) || !(e.dpdr > 0.0)) return NAN;
     rho -= step;
     if (!(rho > 0.0)) return NAN;
-    // Done, or at the pressure's rounding: in a liquid 1 + delta phir_d is a small difference
-    // of large terms, so steps stall near 1e-14 rho instead of shrinking further, and next to
-    // the critical point the flat isotherm magnifies that to some 1e-11 rho.
-    const double size = std::fabs(step);
-    if (size <= 1e-15 * rho || (size >= 0.5 * previous && size <= 1e-9 * rho)) return rho;
+    // Done: a step that Newton's square law shows leaves an error below the rounding (the
+    // one evaluation saved is most of the cost of a state); or at the pressure's rounding,
+    // where in a liquid 1 + delta phir_d is a small difference of large terms, so steps stall
+    // near 1e-14 rho instead of shrinking further, and next to the critical point the flat
+    // isotherm magnifies that to some 1e-11 rho.
+    const double size = std::fabs(step) / rho;
+    if (size <= 1e-15 || (size <= 1e-9 && size <= 100.0 * previous * previous)) return rho;
+    if (size >= 0.5 * previous && size <= 1e-9) return rho;
     previous = size;
   }
-  return previous <= 1e-9 * rho ? rho : NAN;
+  return previous <= 1e-9 ? rho : NAN;
 }
 
 namespace {

@@ -30,6 +30,12 @@ struct PressureAndGibbs {
 };
 PressureAndGibbs pressureAndGibbs(double rho, double t);
 
+// The pressure at (rho, T) and its slope in rho, from the residual part alone.
+struct PressureSlope {
+  double p, dpdr;
+};
+PressureSlope pressure(double rho, double t);
+
 // The density of pressure p at T by Newton from `start` (a density on the wanted side of
 // the phase boundary); NaN where it does not converge.
 double density(double p, double t, double start);

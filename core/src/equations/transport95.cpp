@@ -62,24 +62,34 @@ const Constants& constants() {
   return c;
 }
 
-// sum c_ij (1/T - 1)^i (rho - 1)^j over a table of non-zero coefficients (reduced T, rho).
+// sum c_ij (1/T - 1)^i (rho - 1)^j over a table of non-zero coefficients (reduced T, rho),
+// the powers found once by multiplication.
 double residualSum(const int* i, const int* j, const double* c, int n, double tb, double rb) {
+  constexpr int kMost = 8;  // beyond every exponent of both tables
+  double ti[kMost] = {1.0}, rj[kMost] = {1.0};
+  for (int m = 1; m < kMost; ++m) {
+    ti[m] = ti[m - 1] * (1.0 / tb - 1.0);
+    rj[m] = rj[m - 1] * (rb - 1.0);
+  }
   double sum = 0.0;
-  for (int k = 0; k < n; ++k) sum += c[k] * std::pow(1.0 / tb - 1.0, i[k]) * std::pow(rb - 1.0, j[k]);
+  for (int k = 0; k < n; ++k) sum += c[k] * ti[i[k]] * rj[j[k]];
   return sum;
 }
 
-// (d rho / d p) at constant T of IAPWS-95, reduced by p_ref / rho_ref.
-double reducedCompressibility(double rho, double t) {
-  const Constants& k = constants();
-  return k.pRef / k.rhoRef / pressureAndGibbs(rho, t).dpdr;
+// sum c_i / T^i.
+double inversePowers(const double* c, int n, double tb) {
+  double sum = 0.0, power = 1.0;
+  for (int i = 0; i < n; ++i, power /= tb) sum += c[i] * power;
+  return sum;
 }
 
-// The correlation length (nm) of the critical enhancement, 0 where it vanishes.
-double correlationLength(double rho, double t) {
+// The correlation length (nm) of the critical enhancement from (d rho / d p)_T at the state
+// and at the reference temperature, 0 where the enhancement vanishes.
+double correlationLength(double rho, double t, double dpdr) {
   const Constants& k = constants();
-  const double tb = t / k.tRef, rb = rho / k.rhoRef;
-  const double chi = rb * (reducedCompressibility(rho, t) - reducedCompressibility(rho, k.tR * k.tRef) * k.tR / tb);
+  const double tb = t / k.tRef, rb = rho / k.rhoRef, scale = k.pRef / k.rhoRef;
+  const double reference = scale / pressure(rho, k.tR * k.tRef).dpdr;
+  const double chi = rb * (scale / dpdr - reference * k.tR / tb);
   return chi > 0.0 ? k.xi0 * std::pow(chi / k.gamma0, k.nu / k.gamma) : 0.0;
 }
 
@@ -105,42 +115,47 @@ double viscosityEnhancement(double xi) {
 
 // mu0 mu1, the viscosity without its critical factor, reduced.
 double viscosityBackground(double tb, double rb) {
-  double sum0 = 0.0;
-  for (int i = 0; i < viscosity0::rowCount; ++i) sum0 += viscosity0::H[i] / std::pow(tb, i);
-  const double mu0 = 100.0 * std::sqrt(tb) / sum0;
+  const double mu0 = 100.0 * std::sqrt(tb) / inversePowers(viscosity0::H, viscosity0::rowCount, tb);
   return mu0 * std::exp(rb * residualSum(viscosity1::i, viscosity1::j, viscosity1::H, viscosity1::rowCount, tb, rb));
+}
+
+// lambda0 lambda1, the conductivity without its critical part, reduced.
+double conductivityBackground(double tb, double rb) {
+  const double lambda0 = std::sqrt(tb) / inversePowers(conductivity0::L, conductivity0::rowCount, tb);
+  return lambda0 * std::exp(rb * residualSum(conductivity1::i, conductivity1::j, conductivity1::L,
+                                             conductivity1::rowCount, tb, rb));
+}
+
+Transport evaluate(double rho, double t, double cp, double cv, double dpdr, bool enhanced) {
+  const Constants& k = constants();
+  const double tb = t / k.tRef, rb = rho / k.rhoRef;
+  const double xi = enhanced ? correlationLength(rho, t, dpdr) : 0.0;
+  const double mu = viscosityBackground(tb, rb) * viscosityEnhancement(xi);  // reduced, with mu2
+  const double y = k.qDlambda * xi;
+  double critical = 0.0;
+  if (y >= k.yMin) {
+    const double kappaInv = cv / cp;
+    const double z =
+        2.0 / (std::numbers::pi * y) *
+        ((1.0 - kappaInv) * std::atan(y) + kappaInv * y - (1.0 - std::exp(-1.0 / (1.0 / y + y * y / (3.0 * rb * rb)))));
+    critical = k.bigLambda * rb * (cp / k.r) * tb / mu * z;
+  }
+  return {mu * k.muRef, (conductivityBackground(tb, rb) + critical) * k.lambdaRef};
+}
+
+Transport evaluate(double rho, double t, bool enhanced) {
+  const Properties pr = properties(rho, t);
+  return evaluate(rho, t, pr.cp, pr.cv, pressure(rho, t).dpdr, enhanced);
 }
 
 }  // namespace
 
-double viscosity(double rho, double t, bool enhanced) {
-  const Constants& k = constants();
-  const double tb = t / k.tRef, rb = rho / k.rhoRef;
-  const double mu2 = enhanced ? viscosityEnhancement(correlationLength(rho, t)) : 1.0;
-  return viscosityBackground(tb, rb) * mu2 * k.muRef;
+Transport transport(double rho, double t, double cp, double cv, double dpdr) {
+  return evaluate(rho, t, cp, cv, dpdr, true);
 }
 
-double conductivity(double rho, double t, bool enhanced) {
-  const Constants& k = constants();
-  const double tb = t / k.tRef, rb = rho / k.rhoRef;
-  double sum0 = 0.0;
-  for (int i = 0; i < conductivity0::rowCount; ++i) sum0 += conductivity0::L[i] / std::pow(tb, i);
-  const double background =
-      std::sqrt(tb) / sum0 *
-      std::exp(rb * residualSum(conductivity1::i, conductivity1::j, conductivity1::L, conductivity1::rowCount, tb, rb));
-  const double xi = enhanced ? correlationLength(rho, t) : 0.0, y = k.qDlambda * xi;
-  double critical = 0.0;
-  if (y >= k.yMin) {
-    const Properties pr = properties(rho, t);
-    const double kappaInv = pr.cv / pr.cp;
-    const double z =
-        2.0 / (std::numbers::pi * y) *
-        ((1.0 - kappaInv) * std::atan(y) + kappaInv * y - (1.0 - std::exp(-1.0 / (1.0 / y + y * y / (3.0 * rb * rb)))));
-    const double mu = viscosityBackground(tb, rb) * viscosityEnhancement(xi);
-    critical = k.bigLambda * rb * (pr.cp / k.r) * tb / mu * z;
-  }
-  return (background + critical) * k.lambdaRef;
-}
+double viscosity(double rho, double t, bool enhanced) { return evaluate(rho, t, enhanced).viscosity; }
+double conductivity(double rho, double t, bool enhanced) { return evaluate(rho, t, enhanced).conductivity; }
 
 double surfaceTension(double t) {
   const double tc = named(tension::name, tension::value, "Tc"), big = named(tension::name, tension::value, "B");

@@ -6,6 +6,12 @@
 
 namespace vlm::iapws95 {
 
+// Both at a state whose cp, cv (J/(kg K)) and (dp/drho)_T (Pa m3/kg) its caller has.
+struct Transport {
+  double viscosity, conductivity;
+};
+Transport transport(double rho, double t, double cp, double cv, double dpdr);
+
 // enhanced = false leaves the critical enhancement out (the releases' background tables).
 double viscosity(double rho, double t, bool enhanced = true);
 double conductivity(double rho, double t, bool enhanced = true);

@@ -68,13 +68,17 @@ int evaluate(const Request& r, double a, double b, vlm_state_ex& out) {
   setFurtherUnknown(out);
   const Outcome<bool> result = frame::guarded(
       [&](const Config& c) {
-        const bool scientific = r.formulation == VLM_IAPWS95;
-        state::Code code = scientific ? state95::solve(r.pair, a, b, c, out.state) : r.solve(a, b, c, out.state);
-        if (code == kNoError && (r.request & VLM_FIELDS_FURTHER) != 0) {
-          state::Differentials d;
-          code = scientific ? state95::differentials(out.state, d) : state::differentials(out.state, c, d);
-          if (code == kNoError)
-            state::fillFurther(out.state, d, scientific ? state95::gasConstant() : constants::R, out);
+        const bool further = (r.request & VLM_FIELDS_FURTHER) != 0;
+        state::Differentials d;
+        if (r.formulation == VLM_IAPWS95) {
+          const state::Code code = state95::solve(r.pair, a, b, c, out.state, further ? &d : nullptr);
+          if (code == kNoError && further) state::fillFurther(out.state, d, state95::gasConstant(), out);
+          return Outcome<bool>{true, code};
+        }
+        state::Code code = r.solve(a, b, c, out.state);
+        if (code == kNoError && further) {
+          code = state::differentials(out.state, c, d);
+          if (code == kNoError) state::fillFurther(out.state, d, constants::R, out);
         }
         return Outcome<bool>{true, code};
       },

@@ -192,7 +192,7 @@ bool singlePhase(Q qa, double a, Q qb, double b, Point& x) {
 // the last bits except for (h, s) next to the saturated liquid at low T, where a wet isotherm
 // runs almost along the line (dh = T ds on both) and only v dp tells them apart: the
 // rounding of h' leaves T uncertain by some 1e-9 of itself there.
-double wetStall(double t) { return t > f::criticalTemperature() - 1.0 ? 1e-7 : 1e-8; }
+double wetStall(double t) { return t > f::criticalTemperature() - 1.0 ? 1e-6 : 1e-8; }
 
 // Wet steam where qa = a and qb = b, from T and x; x may end outside [0, 1] (a single phase).
 bool wet(Q qa, double a, Q qb, double b, double& t, double& x, Line& line) {
@@ -257,7 +257,10 @@ bool fromGrid(Q qa, double a, Q qb, double b, Point& x) {
   if (qa == Q::P && a > f::pressureAndGibbs(f::criticalDensity(), f::criticalTemperature()).p) {
     for (int j = 0; j <= kTemperatures; ++j) {
       const double t = kTmin + (kTmax - kTmin) * j / kTemperatures;
-      const double rho = densityBetween(a, t, 0.0, kRhoMax, kNaN);
+      // Below the critical temperature the isotherm turns back between the phases: the root
+      // above the critical pressure is the liquid's, denser than the saturated liquid.
+      const double lo = t < f::criticalTemperature() ? f::auxiliaryLiquidDensity(t) : 0.0;
+      const double rho = densityBetween(a, t, lo, kRhoMax, kNaN);
       if (std::isfinite(rho)) consider(rho, t);
     }
     return std::isfinite(best);
@@ -266,7 +269,10 @@ bool fromGrid(Q qa, double a, Q qb, double b, Point& x) {
     const double rho = i <= kSparse ? kRhoLow * std::pow(kRhoDense / kRhoLow, double(i) / kSparse)
                                     : kRhoDense + (kRhoMax - kRhoDense) * (i - kSparse) / kDense;
     if (qa == Q::T) {
-      // Along the isotherm from low density: the first crossing is the state of lowest pressure.
+      // Along the isotherm from low density: the first crossing is the state of lowest pressure
+      // (passing over the saturation dome, whose states are not single phases).
+      if (a < f::criticalTemperature() && rho > f::auxiliaryVapourDensity(a) && rho < f::auxiliaryLiquidDensity(a))
+        continue;
       const Point y = at(rho, a);
       const double m = miss(qb, y.value(qb), b);
       if (i > 0 && (m > 0.0) != (previousMiss > 0.0)) {
@@ -305,14 +311,32 @@ Config withoutChecks(const Config& cfg) {
   return c;
 }
 
-void transport(double rho, double t, double v, double cp, double& lambda, double& eta, double& nu, double& prandtl) {
-  lambda = f::conductivity(rho, t);
-  eta = f::viscosity(rho, t);
-  nu = derived::kinematicViscosity(v, eta);
-  prandtl = derived::prandtl(cp, eta, lambda);
+void transport(const Point& x, double& lambda, double& eta, double& nu, double& prandtl) {
+  const f::Transport both = f::transport(x.rho, x.t, x.cp, x.cv, x.pr);
+  lambda = both.conductivity;
+  eta = both.viscosity;
+  nu = derived::kinematicViscosity(1.0 / x.rho, eta);
+  prandtl = derived::prandtl(x.cp, eta, lambda);
 }
 
-void fillSingle(const Point& x, const Config& cfg, vlm_state& out) {
+// The derivatives of a single phase (v's slopes in (T, p) from p's in (rho, T)), and of wet
+// steam from its line.
+void differentialsOf(const Point& x, const vlm_state& st, state::Differentials& d) {
+  const double v = 1.0 / x.rho;
+  state::singlePhaseDifferentials(st, {v, v * v * x.pt / x.pr, -v * v / x.pr}, d);
+}
+void differentialsOf(const Line& line, const vlm_state& st, state::Differentials& d) {
+  const auto phase = [&](const Point& ph, double densitySlope) {
+    return state::PhaseOnLine{1.0 / ph.rho,
+                              ph.h,
+                              ph.s,
+                              {Line::along(ph, densitySlope, Q::V), Line::along(ph, densitySlope, Q::H),
+                               Line::along(ph, densitySlope, Q::S)}};
+  };
+  state::wetDifferentials(st, line.dpdt, phase(line.liquid, line.liquidSlope), phase(line.vapour, line.vapourSlope), d);
+}
+
+void fillSingle(const Point& x, const Config& cfg, vlm_state& out, state::Differentials* d) {
   int region = 0;
   if (state::regionPT(x.p, x.t, withoutChecks(cfg), region) != kNoError) region = x.t <= 623.15 ? 1 : 3;
   out.region = region;
@@ -329,12 +353,13 @@ void fillSingle(const Point& x, const Config& cfg, vlm_state& out) {
   out.x = -1.0;
   out.kappa = derived::isentropicExponent(x.w, out.v, x.p);
   out.lambda = out.eta = out.nu = out.prandtl = out.sigma = kNaN;
+  if (d) differentialsOf(x, out, *d);
   if (!cfg.transport) return;
-  transport(x.rho, x.t, out.v, x.cp, out.lambda, out.eta, out.nu, out.prandtl);
+  transport(x, out.lambda, out.eta, out.nu, out.prandtl);
   out.sigma = f::surfaceTension(x.t);
 }
 
-void fillWet(const Line& line, double x, const Config& cfg, vlm_state& out) {
+void fillWet(const Line& line, double x, const Config& cfg, vlm_state& out, state::Differentials* d) {
   const Point &l = line.liquid, &g = line.vapour;
   const auto mix = [x](double a, double b) { return (1.0 - x) * a + x * b; };
   out.region = 4;
@@ -352,10 +377,11 @@ void fillWet(const Line& line, double x, const Config& cfg, vlm_state& out) {
   out.kappa =
       mix(derived::isentropicExponent(l.w, 1.0 / l.rho, line.p), derived::isentropicExponent(g.w, 1.0 / g.rho, line.p));
   out.lambda = out.eta = out.nu = out.prandtl = out.sigma = kNaN;
+  if (d) differentialsOf(line, out, *d);
   if (!cfg.transport) return;
   double phase[2][4];
-  transport(l.rho, line.t, 1.0 / l.rho, l.cp, phase[0][0], phase[0][1], phase[0][2], phase[0][3]);
-  transport(g.rho, line.t, 1.0 / g.rho, g.cp, phase[1][0], phase[1][1], phase[1][2], phase[1][3]);
+  transport(l, phase[0][0], phase[0][1], phase[0][2], phase[0][3]);
+  transport(g, phase[1][0], phase[1][1], phase[1][2], phase[1][3]);
   out.lambda = mix(phase[0][0], phase[1][0]);
   out.eta = mix(phase[0][1], phase[1][1]);
   out.nu = mix(phase[0][2], phase[1][2]);
@@ -363,43 +389,55 @@ void fillWet(const Line& line, double x, const Config& cfg, vlm_state& out) {
   out.sigma = f::surfaceTension(line.t);
 }
 
-Code solvePT(double p, double t, const Config& cfg, vlm_state& out) {
+Code solvePT(double p, double t, const Config& cfg, vlm_state& out, state::Differentials* d) {
   if (cfg.checkRange ? !inRange(p, t) : !(p > 0.0 && t > 0.0)) return kOutOfRange;
   const double tc = f::criticalTemperature();
+  const double rc = f::criticalDensity();
   double lo = 0.0, hi = kRhoMax;
+  bool near = false;
   if (t < tc) {
     // The phase from the formulation's saturation pressure, found where the industrial
     // formulation's is near (they differ by far less than 1e-3); the other side's bracket
-    // from the auxiliary saturated densities, with room to spare.
+    // from the saturated densities, else from the critical density (the saturated liquid is
+    // denser, the vapour lighter).
     const double ps = state::pSat(t);
     bool liquid = p > ps;
+    near = std::fabs(p - ps) <= 1e-3 * ps || t > tc - 1.0;
     Line line;
-    if (std::fabs(p - ps) <= 1e-3 * ps || t > tc - 1.0) {
+    if (near) {
       if (!lineAt(t, line)) return kNoRoot;
       liquid = p >= line.p;
-      (liquid ? lo : hi) = liquid ? line.liquid.rho : line.vapour.rho;
-    } else {
-      (liquid ? lo : hi) = liquid ? f::auxiliaryLiquidDensity(t) * 0.99 : f::auxiliaryVapourDensity(t) * 1.01;
     }
+    (liquid ? lo : hi) = near ? (liquid ? line.liquid.rho : line.vapour.rho) : rc;
   }
   vlm_state start{};
   const state::PairSolve industrial = state::pairSolve(VLM_PAIR_PT);
   const double guess = industrial(p, t, withoutChecks(cfg), start) == kNoError ? start.rho : kNaN;
-  const double rho = densityBetween(p, t, lo, hi, guess);
+  // Newton from the industrial formulation's density, which lies within some 1e-4 of it;
+  // its root is the phase's when it lies on the phase's side of the critical density (or
+  // of the saturated density) where the pressure rises with density: each phase's branch
+  // of the isotherm reaches the given pressure once.  Else a bracketed search on that side,
+  // from the auxiliary saturated density.
+  double rho = std::isfinite(guess) ? f::density(p, t, guess) : kNaN;
+  if (!(rho > lo && rho < hi)) {
+    if (!near && t < tc)
+      (lo > 0.0 ? lo : hi) = lo > 0.0 ? f::auxiliaryLiquidDensity(t) * 0.99 : f::auxiliaryVapourDensity(t) * 1.01;
+    rho = densityBetween(p, t, lo, hi, guess);
+  }
   if (!std::isfinite(rho)) return kNoRoot;
   Point x = at(rho, t);
   x.p = p;  // the given pressure, not its rounding back from the density
-  fillSingle(x, cfg, out);
+  fillSingle(x, cfg, out, d);
   return kNoError;
 }
 
-Code solveTX(double t, double x, const Config& cfg, vlm_state& out) {
+Code solveTX(double t, double x, const Config& cfg, vlm_state& out, state::Differentials* d) {
   const bool known = cfg.checkRange ? t >= kTmin && t <= f::criticalTemperature() && x >= 0.0 && x <= 1.0
                                     : t > 0.0 && t <= f::criticalTemperature() && std::isfinite(x);
   if (!known) return kOutOfRange;
   Line line;
   if (!lineAt(t, line)) return kNoRoot;
-  fillWet(line, x, cfg, out);
+  fillWet(line, x, cfg, out, d);
   return kNoError;
 }
 
@@ -417,7 +455,8 @@ constexpr PairQuantities kPairs[] = {
 // Every other pair: from the industrial formulation's state of the same values, polished by
 // Newton in the phase it found; a single phase that turns out inside the saturation dome
 // becomes wet steam, wet steam whose dryness leaves [0, 1] the phase on that side.
-Code solveFrom(const PairQuantities& q, double a, double b, const Config& cfg, vlm_state& out) {
+Code solveFrom(const PairQuantities& q, double a, double b, const Config& cfg, vlm_state& out,
+               state::Differentials* d) {
   if (q.b == Q::X && cfg.checkRange && !(b >= 0.0 && b <= 1.0)) return kOutOfRange;
   vlm_state start{};
   const Code industrial = state::pairSolve(q.pair)(a, b, withoutChecks(cfg), start);
@@ -455,12 +494,12 @@ Code solveFrom(const PairQuantities& q, double a, double b, const Config& cfg, v
     }
     if (!single) {
       if (cfg.checkRange && !solvedInRange(line.p, line.t)) return kOutOfRange;
-      fillWet(line, dryness, cfg, out);
+      fillWet(line, dryness, cfg, out, d);
       return kNoError;
     }
   }
   if (cfg.checkRange && !solvedInRange(x.p, x.t)) return kOutOfRange;
-  fillSingle(x, cfg, out);
+  fillSingle(x, cfg, out, d);
   return kNoError;
 }
 
@@ -468,35 +507,12 @@ Code solveFrom(const PairQuantities& q, double a, double b, const Config& cfg, v
 
 double gasConstant() { return f::gasConstant(); }
 
-Code solve(int pair, double a, double b, const Config& cfg, vlm_state& out) {
-  if (pair == VLM_PAIR_PT) return solvePT(a, b, cfg, out);
-  if (pair == VLM_PAIR_TX) return solveTX(a, b, cfg, out);
+Code solve(int pair, double a, double b, const Config& cfg, vlm_state& out, state::Differentials* d) {
+  if (pair == VLM_PAIR_PT) return solvePT(a, b, cfg, out, d);
+  if (pair == VLM_PAIR_TX) return solveTX(a, b, cfg, out, d);
   for (const PairQuantities& q : kPairs)
-    if (q.pair == pair) return solveFrom(q, a, b, cfg, out);
+    if (q.pair == pair) return solveFrom(q, a, b, cfg, out, d);
   return kOutOfRange;
-}
-
-Code differentials(const vlm_state& st, state::Differentials& d) {
-  if (st.region == 4) {
-    Line line;
-    if (!lineAt(st.T, line)) return kNoRoot;
-    const auto phase = [&](const Point& ph, double densitySlope) {
-      return state::PhaseOnLine{1.0 / ph.rho,
-                                ph.h,
-                                ph.s,
-                                {Line::along(ph, densitySlope, Q::V), Line::along(ph, densitySlope, Q::H),
-                                 Line::along(ph, densitySlope, Q::S)}};
-    };
-    state::wetDifferentials(st, line.dpdt, phase(line.liquid, line.liquidSlope), phase(line.vapour, line.vapourSlope),
-                            d);
-    return kNoError;
-  }
-  if (st.region == 0) return kOutOfRange;
-  // v's slopes in (T, p) from p's in (rho, T).
-  const Point x = at(st.rho, st.T);
-  const double v = 1.0 / x.rho;
-  state::singlePhaseDifferentials(st, {v, v * v * x.pt / x.pr, -v * v / x.pr}, d);
-  return kNoError;
 }
 
 }  // namespace vlm::state95

@@ -17,10 +17,8 @@ using state::Code;
 // (viscosity), 2011 (thermal conductivity) and 2014 (surface tension).  Code 2 for a pair this
 // formulation does not take or a state outside its range (when the settings check it), code 3
 // where no state is found, code 1 at the critical point itself, where cp and cv are infinite.
-Code solve(int pair, double a, double b, const Config& cfg, vlm_state& out);
-
-// The derivatives of a state `solve` gave, as state::differentials gives them for the other.
-Code differentials(const vlm_state& st, state::Differentials& d);
+// With `further`, also its derivatives, from the evaluation that gave the state.
+Code solve(int pair, double a, double b, const Config& cfg, vlm_state& out, state::Differentials* further = nullptr);
 
 double gasConstant();  // J/(kg K)
 
