@@ -63,12 +63,19 @@ constexpr int kMaxD = std::max({largest(poly::d), largest(expo::d), largest(gaus
 constexpr int kMaxT = std::max(largest(expo::t), largest(gauss::t));
 constexpr int kMaxC = largest(expo::c);
 
+// The exponents c the exponential terms use.
+constexpr std::array<bool, kMaxC + 1> kUsed = [] {
+  std::array<bool, kMaxC + 1> used{};
+  for (int c : expo::c) used[c] = true;
+  return used;
+}();
+
 // The powers of delta and tau every term takes, found once per evaluation by multiplication
 // (pow costs far more, and the terms need 110 of them).
 struct Powers {
   double delta, tau, invDelta, invTau;
   double d[kMaxD + 1], t[kMaxT + 1], decay[kMaxC + 1];  // delta^i, tau^i, exp(-delta^c)
-  double eighth;                                        // tau^(1/8), for the fractional exponents
+  double eighths[9];                                    // tau^(i/8), for the fractional exponents
 
   Powers(double dl, double ta) : delta(dl), tau(ta), invDelta(1.0 / dl), invTau(1.0 / ta) {
     // Each power from two halves, so rounding grows with log2 of the exponent, not with it:
@@ -81,18 +88,31 @@ struct Powers {
     for (int i = 2; i <= kMaxT; ++i) t[i] = t[i / 2] * t[i - i / 2];
     // exp of an argument below -708 is 0 but takes the library's slow underflow path (and
     // sets errno): dense liquid reaches delta^6 near 900.
-    for (int c = 1; c <= kMaxC; ++c) decay[c] = d[c] < 700.0 ? std::exp(-d[c]) : 0.0;
-    eighth = std::sqrt(std::sqrt(std::sqrt(ta)));
+    for (int c = 1; c <= kMaxC; ++c) decay[c] = kUsed[c] && d[c] < 700.0 ? std::exp(-d[c]) : 0.0;
+    eighths[0] = 1.0;
+    eighths[8] = ta;
+    eighths[4] = std::sqrt(ta);
+    eighths[2] = std::sqrt(eighths[4]);
+    eighths[1] = std::sqrt(eighths[2]);
+    eighths[3] = eighths[2] * eighths[1];
+    eighths[5] = eighths[4] * eighths[1];
+    eighths[6] = eighths[4] * eighths[2];
+    eighths[7] = eighths[4] * eighths[3];
   }
-  // tau^x: by eighths where x is a multiple of 1/8 (every exponent of the polynomial terms).
-  double tauTo(double x) const {
-    const double k = x * 8.0;
-    if (k != std::nearbyint(k) || std::fabs(k) > 64.0) return std::pow(tau, x);
-    double r = 1.0;
-    for (int i = 0; i < static_cast<int>(std::fabs(k)); ++i) r *= eighth;
-    return k < 0 ? 1.0 / r : r;
-  }
+  // tau^(k/8), -8 <= k <= 8.
+  double tauEighths(int k) const { return k >= 0 ? eighths[k] : 1.0 / eighths[-k]; }
 };
+
+// The polynomial terms' exponents of tau in eighths: each is a multiple of 1/8 within [-1, 1]
+// (a table that is not fails to compile here).
+constexpr std::array<int, poly::rowCount> kPolyEighths = [] {
+  std::array<int, poly::rowCount> k{};
+  for (int i = 0; i < poly::rowCount; ++i) {
+    k[i] = static_cast<int>(poly::t[i] * 8.0);
+    if (k[i] != poly::t[i] * 8.0 || k[i] < -8 || k[i] > 8) throw "a polynomial exponent not in eighths";
+  }
+  return k;
+}();
 
 // The power terms n delta^d tau^t exp(-delta^c), c = 0 meaning no exponential, summed a
 // group of equal c at a time: with k = d - c delta^c (delta times the delta-derivative of
@@ -119,16 +139,34 @@ constexpr std::array<Weights, N> weightsOf(const double (&n)[N], const D (&d)[N]
 constexpr auto kPolyWeights = weightsOf(poly::n, poly::d, poly::t);
 constexpr auto kExpWeights = weightsOf(expo::n, expo::d, expo::t);
 
+// kTau: the moments in t too (a pressure and its slope need only those in d).
+template <bool kTau>
 void take(Moments& m, const Weights& w, double powers) {
   m.v += w.n * powers;
   m.vd += w.nd * powers;
   m.vdd += w.ndd * powers;
-  m.vt += w.nt * powers;
-  m.vtt += w.ntt * powers;
-  m.vdt += w.ndt * powers;
+  if constexpr (kTau) {
+    m.vt += w.nt * powers;
+    m.vtt += w.ntt * powers;
+    m.vdt += w.ndt * powers;
+  }
+}
+
+// The moments of terms [i, end) of a table into two sets taken in turn, then joined: one
+// chain of additions would wait on each addition before the next.
+template <bool kTau, class Term>
+Moments moments(int i, int end, Term powersOf, const Weights* w) {
+  Moments a, b;
+  for (; i + 1 < end; i += 2) {
+    take<kTau>(a, w[i], powersOf(i));
+    take<kTau>(b, w[i + 1], powersOf(i + 1));
+  }
+  if (i < end) take<kTau>(a, w[i], powersOf(i));
+  return {a.v + b.v, a.vd + b.vd, a.vdd + b.vdd, a.vt + b.vt, a.vtt + b.vtt, a.vdt + b.vdt};
 }
 
 // The group's part of phi and its derivatives: decay = exp(-delta^c), k0 = c delta^c.
+template <bool kTau>
 void addGroup(Phi& sum, const Moments& m, int c, double decay, double k0, const Powers& w) {
   const double vk = m.vd - k0 * m.v;  // sum v k
   // sum v (k (k - 1) - c^2 delta^c) = sum v d (d - 1) - 2 k0 sum v d + (k0^2 + k0 - c k0) sum v
@@ -136,9 +174,11 @@ void addGroup(Phi& sum, const Moments& m, int c, double decay, double k0, const 
   sum.f += decay * m.v;
   sum.d += decay * vk * w.invDelta;
   sum.dd += decay * vkk * w.invDelta * w.invDelta;
-  sum.t += decay * m.vt * w.invTau;
-  sum.tt += decay * m.vtt * w.invTau * w.invTau;
-  sum.dt += decay * (m.vdt - k0 * m.vt) * w.invDelta * w.invTau;
+  if constexpr (kTau) {
+    sum.t += decay * m.vt * w.invTau;
+    sum.tt += decay * m.vtt * w.invTau * w.invTau;
+    sum.dt += decay * (m.vdt - k0 * m.vt) * w.invDelta * w.invTau;
+  }
 }
 
 // n delta^d tau^t exp(-alpha (delta - epsilon)^2 - beta (tau - gamma)^2).
@@ -156,7 +196,14 @@ Phi gaussTerm(int i, const Powers& w) {
 }
 
 // n Delta^b delta psi, the terms that shape the critical region.
-Phi nonanalyticTerm(int i, double delta, double tau) {
+// What the non-analytic terms share when their exponents and coefficients agree (they do in
+// the release): q^e, q^a and ln Delta, found for the first and reused by the next.
+struct Shared {
+  double e = NAN, a = NAN, A = NAN, B = NAN;
+  double qe = 0.0, qa = 0.0, logDelta = 0.0;
+};
+
+Phi nonanalyticTerm(int i, double delta, double tau, double logQ, Shared& shared) {
   using namespace nonanalytic;
   const double dm = delta - 1.0, q = dm * dm;
   if (q == 0.0 && tau == 1.0) {
@@ -179,8 +226,14 @@ Phi nonanalyticTerm(int i, double delta, double tau) {
   // The powers of q = (delta - 1)^2: at delta = 1 (q = 0) those with a negative exponent
   // would be infinite, but each enters multiplied by q or delta - 1 into a positive power,
   // whose limit 0 the products below take.
+  // Powers as exponentials of the logarithms, ln q shared by both terms: pow costs three
+  // times as much, and these are most of the terms' cost.
   const double e = 1.0 / (2.0 * beta[i]);
-  const double qe = q > 0.0 ? std::pow(q, e) : 0.0, qa = q > 0.0 ? std::pow(q, a[i]) : 0.0;
+  const bool samePowers = e == shared.e && a[i] == shared.a;
+  if (!samePowers) {
+    shared = {e, a[i], NAN, NAN, q > 0.0 ? std::exp(e * logQ) : 0.0, q > 0.0 ? std::exp(a[i] * logQ) : 0.0, 0.0};
+  }
+  const double qe = shared.qe, qa = shared.qa;
   const double qe1 = q > 0.0 ? qe / q : 0.0, qa1 = q > 0.0 ? qa / q : 0.0;  // q^(e-1), q^(a-1)
   const double theta = (1.0 - tau) + A[i] * qe;
   const double Delta = theta * theta + B[i] * qa;
@@ -189,7 +242,12 @@ Phi nonanalyticTerm(int i, double delta, double tau) {
   const double ddDelta =
       A[i] * theta * 2.0 / beta[i] * qe1 + 2.0 * B[i] * a[i] * qa1 + 4.0 * B[i] * a[i] * (a[i] - 1.0) * qa1 +
       2.0 * A[i] * A[i] / (beta[i] * beta[i]) * qe1 * qe1 * q + A[i] * theta * 4.0 / beta[i] * (e - 1.0) * qe1;
-  const double Db = std::pow(Delta, b[i]);
+  if (!(A[i] == shared.A && B[i] == shared.B)) {
+    shared.A = A[i];
+    shared.B = B[i];
+    shared.logDelta = std::log(Delta);
+  }
+  const double Db = std::exp(b[i] * shared.logDelta);
   const double Db1 = b[i] * Db / Delta;  // d(Delta^b)/d(Delta)
   const double Db2 = b[i] * (b[i] - 1.0) * Db / (Delta * Delta);
   const double DbD = Db1 * dDelta;
@@ -229,23 +287,39 @@ Phi ideal(double delta, double tau) {
   return p;
 }
 
-Phi residual(double delta, double tau) {
+namespace {
+
+// phi^r and its derivatives; without kTau those in tau are left 0.
+template <bool kTau>
+Phi residualOf(double delta, double tau) {
   const Powers w(delta, tau);
   Phi sum{};
-  Moments polynomial;
-  for (int i = 0; i < poly::rowCount; ++i) take(polynomial, kPolyWeights[i], w.d[poly::d[i]] * w.tauTo(poly::t[i]));
-  addGroup(sum, polynomial, 0, 1.0, 0.0, w);
+  const Moments polynomial = moments<kTau>(
+      0, poly::rowCount, [&](int i) { return w.d[poly::d[i]] * w.tauEighths(kPolyEighths[i]); }, kPolyWeights.data());
+  addGroup<kTau>(sum, polynomial, 0, 1.0, 0.0, w);
   // The exponential terms come in groups of equal c.
   for (int i = 0; i < expo::rowCount;) {
     const int c = expo::c[i];
-    Moments group;
-    for (; i < expo::rowCount && expo::c[i] == c; ++i) take(group, kExpWeights[i], w.d[expo::d[i]] * w.t[expo::t[i]]);
-    if (w.decay[c] != 0.0) addGroup(sum, group, c, w.decay[c], c * w.d[c], w);
+    int end = i;
+    while (end < expo::rowCount && expo::c[end] == c) ++end;
+    if (w.decay[c] != 0.0) {
+      const Moments group = moments<kTau>(
+          i, end, [&](int k) { return w.d[expo::d[k]] * w.t[expo::t[k]]; }, kExpWeights.data());
+      addGroup<kTau>(sum, group, c, w.decay[c], c * w.d[c], w);
+    }
+    i = end;
   }
   for (int i = 0; i < gauss::rowCount; ++i) add(sum, gaussTerm(i, w));
-  for (int i = 0; i < nonanalytic::rowCount; ++i) add(sum, nonanalyticTerm(i, delta, tau));
+  const double q = (delta - 1.0) * (delta - 1.0), logQ = q > 0.0 ? std::log(q) : 0.0;
+  Shared shared;
+  for (int i = 0; i < nonanalytic::rowCount; ++i) add(sum, nonanalyticTerm(i, delta, tau, logQ, shared));
+  if constexpr (!kTau) sum.t = sum.tt = sum.dt = 0.0;
   return sum;
 }
+
+}  // namespace
+
+Phi residual(double delta, double tau) { return residualOf<true>(delta, tau); }
 
 Properties properties(double rho, double t) {
   const double delta = rho / criticalDensity(), tau = criticalTemperature() / t, R = gasConstant();
@@ -274,7 +348,7 @@ PressureAndGibbs pressureAndGibbs(double rho, double t) {
 
 PressureSlope pressure(double rho, double t) {
   const double delta = rho / criticalDensity(), rt = gasConstant() * t;
-  const Phi r = residual(delta, criticalTemperature() / t);
+  const Phi r = residualOf<false>(delta, criticalTemperature() / t);
   return {rho * rt * (1.0 + delta * r.d), rt * (1.0 + 2.0 * delta * r.d + delta * delta * r.dd)};
 }
 
@@ -317,6 +391,7 @@ Saturation equilibrium(double t) {
   double vapour = std::fmin(auxiliaryVapourDensity(t), rc * (1.0 - 1e-6));
   PressureAndGibbs l = pressureAndGibbs(liquid, t), v = pressureAndGibbs(vapour, t);
   double previous = HUGE_VAL;
+  int wandering = 0;
   for (int k = 0; k < 200; ++k) {
     // Equal pressures and Gibbs energies; dg/drho = (dp/drho) / rho.
     const double fp = l.p - v.p, fg = l.g - v.g;
@@ -345,6 +420,8 @@ Saturation equilibrium(double t) {
     // 1e-9 at 0.01 K below it, 1e-6 at 1e-4 K) while the pressure stays exact.
     const double size = std::fmax(std::fabs(dl) / liquid, std::fabs(dv) / vapour) * scale;
     if (size <= 1e-16 || (scale == 1.0 && size >= 0.5 * previous && size <= 1e-5)) return {v.p, liquid, vapour};
+    // Wandering there: full steps that stay this small no longer converge but follow the rounding.
+    if (scale == 1.0 && size <= 1e-5 && ++wandering >= 4) return {v.p, liquid, vapour};
     previous = scale == 1.0 ? size : HUGE_VAL;
   }
   return {NAN, NAN, NAN};

@@ -14,6 +14,9 @@ using Code = ErrorCode;
 // The caloric properties of regions 1, 2 and 5 at (p, T), from one evaluation.
 CaloricSet gibbs(int region, double p, double t);
 
+// The specific volume alone of regions 1, 2 and 5 at (p, T).
+double specificVolume(int region, double p, double t);
+
 // A region 3 state at (density, T): its properties and the pressure with its derivatives.
 using Helmholtz = region3::Full;
 inline Helmholtz helmholtz(double r, double t) { return region3::full(r, t); }

@@ -130,14 +130,17 @@ bool lineAt(double t, Line& line) {
 }
 
 // Newton in two unknowns until the step reaches the rounding: the relative step below 1e-15,
-// or no longer halving once below `stall` (the flat isotherms near the critical point).
+// or once below `stall` no longer halving, or (with `wander`) that many steps there (the
+// rounding of the saturated phases next to the critical point moves each step at random).
 template <class Step>
-bool converge(Step step, double stall) {
+bool converge(Step step, double stall, int wander = 0) {
   double previous = HUGE_VAL;
+  int small = 0;
   for (int k = 0; k < 100; ++k) {
     const double size = step();
     if (!(size >= 0.0)) return false;
     if (size <= 1e-15 || (size >= 0.5 * previous && size <= stall)) return true;
+    if (wander > 0 && size <= stall && ++small >= wander) return true;
     previous = size;
   }
   return previous <= stall;
@@ -214,7 +217,7 @@ bool wet(Q qa, double a, Q qb, double b, double& t, double& x, Line& line) {
         if (!lineAt(t, line)) return kNaN;
         return std::fmax(std::fabs(dt) / t, std::fabs(dx)) * scale;
       },
-      wetStall(t));
+      wetStall(t), 4);
 }
 
 // The density of pressure p at T between lo and hi (p rising with density there): Newton,
@@ -410,9 +413,16 @@ Code solvePT(double p, double t, const Config& cfg, vlm_state& out, state::Diffe
     }
     (liquid ? lo : hi) = near ? (liquid ? line.liquid.rho : line.vapour.rho) : rc;
   }
-  vlm_state start{};
-  const state::PairSolve industrial = state::pairSolve(VLM_PAIR_PT);
-  const double guess = industrial(p, t, withoutChecks(cfg), start) == kNoError ? start.rho : kNaN;
+  // The industrial formulation's density at (p, T): its volume alone, or region 3's Newton.
+  const Config unchecked = withoutChecks(cfg);
+  int region = 0;
+  double guess = kNaN;
+  if (state::regionPT(p, t, unchecked, region) == kNoError) {
+    if (region != 3)
+      guess = 1.0 / state::specificVolume(region, p, t);
+    else if (state::density3(p, t, unchecked, guess) != kNoError)
+      guess = kNaN;
+  }
   // Newton from the industrial formulation's density, which lies within some 1e-4 of it;
   // its root is the phase's when it lies on the phase's side of the critical density (or
   // of the saturated density) where the pressure rises with density: each phase's branch
