@@ -382,13 +382,15 @@ double auxiliaryVapourDensity(double t) { return criticalDensity() * std::exp(au
 
 namespace {
 
-// The phase equilibrium at T by Newton (T up to kScalingBelow below the critical point).
-Saturation equilibrium(double t) {
+// The phase equilibrium at T by Newton (T up to kScalingBelow below the critical point), from
+// the given densities or, where they are not on their sides, the auxiliary equations'.
+Saturation equilibrium(double t, double liquidStart, double vapourStart) {
   const double tc = criticalTemperature(), rc = criticalDensity();
   if (t == tc) return {pressureAndGibbs(rc, tc).p, rc, rc};
   if (!(t < tc)) return {NAN, NAN, NAN};
-  double liquid = std::fmax(auxiliaryLiquidDensity(t), rc * (1.0 + 1e-6));
-  double vapour = std::fmin(auxiliaryVapourDensity(t), rc * (1.0 - 1e-6));
+  double liquid = std::fmax(liquidStart > rc ? liquidStart : auxiliaryLiquidDensity(t), rc * (1.0 + 1e-6));
+  double vapour =
+      std::fmin(vapourStart > 0.0 && vapourStart < rc ? vapourStart : auxiliaryVapourDensity(t), rc * (1.0 - 1e-6));
   PressureAndGibbs l = pressureAndGibbs(liquid, t), v = pressureAndGibbs(vapour, t);
   double previous = HUGE_VAL;
   int wandering = 0;
@@ -435,7 +437,8 @@ Saturation equilibrium(double t) {
 // (their isotherm is flat there: they agree to some 1e-12).
 Saturation scalingLaw(double t) {
   const double tc = criticalTemperature(), rc = criticalDensity();
-  const Saturation near = equilibrium(tc - kScalingBelow), far = equilibrium(tc - 10.0 * kScalingBelow);
+  const Saturation near = equilibrium(tc - kScalingBelow, 0.0, 0.0),
+                   far = equilibrium(tc - 10.0 * kScalingBelow, 0.0, 0.0);
   const double ratio = (tc - t) / kScalingBelow;
   const auto law = [&](double atNear, double atFar) {
     const double beta = std::log10((atFar - rc) / (atNear - rc));
@@ -448,10 +451,10 @@ Saturation scalingLaw(double t) {
 
 }  // namespace
 
-Saturation saturation(double t) {
+Saturation saturation(double t, double liquidStart, double vapourStart) {
   const double tc = criticalTemperature();
   if (t < tc && tc - t < kScalingBelow) return scalingLaw(t);
-  return equilibrium(t);
+  return equilibrium(t, liquidStart, vapourStart);
 }
 
 }  // namespace vlm::iapws95

@@ -40,13 +40,14 @@ PressureSlope pressure(double rho, double t);
 // the phase boundary); NaN where it does not converge.
 double density(double p, double t, double start);
 
-// The saturated phases at T (below the critical temperature): the densities where pressure
-// and Gibbs energy of both are equal, from the auxiliary equations' densities; NaNs where
-// Newton does not converge.
+// The saturated phases at T (up to the critical temperature): the densities where pressure
+// and Gibbs energy of both are equal, by Newton from the given densities (those of a nearby
+// temperature, say) or, where they are 0, from the auxiliary equations'; NaNs where Newton
+// does not converge.
 struct Saturation {
   double p, liquid, vapour;
 };
-Saturation saturation(double t);
+Saturation saturation(double t, double liquidStart = 0.0, double vapourStart = 0.0);
 
 // The auxiliary equations of the saturation line (starting values only).
 double auxiliaryLiquidDensity(double t);
