@@ -23,7 +23,7 @@ void withoutTransport(vlm_state& out) { out.lambda = out.eta = out.nu = out.pran
 
 }  // namespace
 
-void fillSingle(int region, double p, double t, const CaloricSet& c, const Config& cfg, vlm_state& out) {
+void fillCaloric(int region, double p, double t, const CaloricSet& c, vlm_state& out) {
   out.region = region;
   out.p = p;
   out.T = t;
@@ -37,7 +37,12 @@ void fillSingle(int region, double p, double t, const CaloricSet& c, const Confi
   out.w = c.w;
   out.x = -1.0;
   out.kappa = derived::isentropicExponent(c.w, c.v, p);
-  if (!cfg.transport) return withoutTransport(out);
+  withoutTransport(out);
+}
+
+void fillSingle(int region, double p, double t, const CaloricSet& c, const Config& cfg, vlm_state& out) {
+  fillCaloric(region, p, t, c, out);
+  if (!cfg.transport) return;
   out.lambda = !cfg.checkRange || props::conductivityRange(p, t) ? conductivity(out.rho, t) : kNaN;
   out.eta = !cfg.checkRange || props::viscosityRange(p, t) ? viscosity(out.rho, t) : kNaN;
   out.nu = derived::kinematicViscosity(c.v, out.eta);

@@ -7,6 +7,10 @@
 
 namespace vlm::state {
 
+// The thermodynamic fields of a single-phase state whose caloric properties are known (rho
+// from v), the transport ones NaN.
+void fillCaloric(int region, double p, double t, const CaloricSet& c, vlm_state& out);
+
 // A single-phase state whose caloric properties are known; rho from v.
 void fillSingle(int region, double p, double t, const CaloricSet& c, const Config& cfg, vlm_state& out);
 

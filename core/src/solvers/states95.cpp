@@ -357,20 +357,8 @@ void differentialsOf(const Line& line, const vlm_state& st, state::Differentials
 void fillSingle(const Point& x, const Config& cfg, vlm_state& out, state::Differentials* d) {
   int region = 0;
   if (state::regionPT(x.p, x.t, withoutChecks(cfg), region) != kNoError) region = x.t <= 623.15 ? 1 : 3;
-  out.region = region;
-  out.p = x.p;
-  out.T = x.t;
-  out.rho = x.rho;
-  out.v = 1.0 / x.rho;
-  out.u = x.u;
-  out.h = x.h;
-  out.s = x.s;
-  out.cp = x.cp;
-  out.cv = x.cv;
-  out.w = x.w;
-  out.x = -1.0;
-  out.kappa = derived::isentropicExponent(x.w, out.v, x.p);
-  out.lambda = out.eta = out.nu = out.prandtl = out.sigma = kNaN;
+  state::fillCaloric(region, x.p, x.t, {1.0 / x.rho, x.u, x.s, x.h, x.cp, x.cv, x.w}, out);
+  out.rho = x.rho;  // the density solved, not its rounding through v
   if (d) differentialsOf(x, out, *d);
   if (!cfg.transport) return;
   transport(x, out.lambda, out.eta, out.nu, out.prandtl);
