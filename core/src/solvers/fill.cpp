@@ -158,13 +158,8 @@ Code saturation(double t, const Config& cfg, Saturation& out) {
 
 namespace {
 
-// The saturated-phase fields the wet-steam exports mix.
-struct Phase {
-  double v, u, s, h, cp, cv, w, lambda, eta, nu, prandtl, kappa;
-};
-
-Phase phase(const CaloricSet& c, double t, double ps, bool transport) {
-  Phase f{c.v, c.u, c.s, c.h, c.cp, c.cv, c.w, kNaN, kNaN, kNaN, kNaN, 0};
+PhaseFields phase(const CaloricSet& c, double t, double ps, bool transport) {
+  PhaseFields f{c.v, c.u, c.s, c.h, c.cp, c.cv, c.w, kNaN, kNaN, kNaN, kNaN, 0};
   f.kappa = derived::isentropicExponent(c.w, c.v, ps);
   if (!transport) return f;
   const double rho = 1.0 / c.v;
@@ -177,12 +172,11 @@ Phase phase(const CaloricSet& c, double t, double ps, bool transport) {
 
 }  // namespace
 
-void fillWet(double t, double x, const Saturation& sat, const Config& cfg, vlm_state& out) {
-  const Phase liquid = phase(sat.liquid, t, sat.ps, cfg.transport),
-              vapour = phase(sat.vapour, t, sat.ps, cfg.transport);
+void fillMixed(double t, double p, double x, const PhaseFields& liquid, const PhaseFields& vapour, double sigma,
+               vlm_state& out) {
   const auto mix = [x](double l, double v) { return (1.0 - x) * l + x * v; };
   out.region = 4;
-  out.p = sat.ps;
+  out.p = p;
   out.T = t;
   out.v = mix(liquid.v, vapour.v);
   out.rho = 1.0 / out.v;
@@ -198,7 +192,12 @@ void fillWet(double t, double x, const Saturation& sat, const Config& cfg, vlm_s
   out.nu = mix(liquid.nu, vapour.nu);
   out.prandtl = mix(liquid.prandtl, vapour.prandtl);
   out.kappa = mix(liquid.kappa, vapour.kappa);
-  out.sigma = cfg.transport ? tension(t) : kNaN;
+  out.sigma = sigma;
+}
+
+void fillWet(double t, double x, const Saturation& sat, const Config& cfg, vlm_state& out) {
+  fillMixed(t, sat.ps, x, phase(sat.liquid, t, sat.ps, cfg.transport), phase(sat.vapour, t, sat.ps, cfg.transport),
+            cfg.transport ? tension(t) : kNaN, out);
 }
 
 Code stateTX(double t, double x, const Config& cfg, vlm_state& out, bool checkT) {

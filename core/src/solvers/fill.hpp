@@ -36,6 +36,15 @@ Code saturation(double t, const Config& cfg, Saturation& out);
 // pressure tolerance fixes neither the density nor the root it converges to.
 double densityOnBranch(double p, double t, bool liquid);
 
+// The fields of a saturated phase that wet steam mixes (transport NaN where not computed),
+// and wet steam at (T, p) of dryness x mixed from them, every field linearly in x, with the
+// surface tension sigma.
+struct PhaseFields {
+  double v, u, s, h, cp, cv, w, lambda, eta, nu, prandtl, kappa;
+};
+void fillMixed(double t, double p, double x, const PhaseFields& liquid, const PhaseFields& vapour, double sigma,
+               vlm_state& out);
+
 // Wet steam at T of dryness x from its two saturated phases, every field mixed linearly in x
 // as the wet-steam exports mix them (the transport ones only where the settings ask for them).
 void fillWet(double t, double x, const Saturation& sat, const Config& cfg, vlm_state& out);

@@ -366,33 +366,16 @@ void fillSingle(const Point& x, const Config& cfg, vlm_state& out, state::Differ
 }
 
 void fillWet(const Line& line, double x, const Config& cfg, vlm_state& out, state::Differentials* d) {
-  const Point &l = line.liquid, &g = line.vapour;
-  const auto mix = [x](double a, double b) { return (1.0 - x) * a + x * b; };
-  out.region = 4;
-  out.p = line.p;
-  out.T = line.t;
-  out.v = mix(1.0 / l.rho, 1.0 / g.rho);
-  out.rho = 1.0 / out.v;
-  out.u = mix(l.u, g.u);
-  out.h = mix(l.h, g.h);
-  out.s = mix(l.s, g.s);
-  out.cp = mix(l.cp, g.cp);
-  out.cv = mix(l.cv, g.cv);
-  out.w = mix(l.w, g.w);
-  out.x = x;
-  out.kappa =
-      mix(derived::isentropicExponent(l.w, 1.0 / l.rho, line.p), derived::isentropicExponent(g.w, 1.0 / g.rho, line.p));
-  out.lambda = out.eta = out.nu = out.prandtl = out.sigma = kNaN;
+  const auto phase = [&](const Point& ph) {
+    const double v = 1.0 / ph.rho;
+    state::PhaseFields f{v, ph.u, ph.s, ph.h, ph.cp, ph.cv, ph.w, kNaN, kNaN, kNaN, kNaN, 0.0};
+    f.kappa = derived::isentropicExponent(ph.w, v, line.p);
+    if (cfg.transport) transport(ph, f.lambda, f.eta, f.nu, f.prandtl);
+    return f;
+  };
+  state::fillMixed(line.t, line.p, x, phase(line.liquid), phase(line.vapour),
+                   cfg.transport ? f::surfaceTension(line.t) : kNaN, out);
   if (d) differentialsOf(line, out, *d);
-  if (!cfg.transport) return;
-  double phase[2][4];
-  transport(l, phase[0][0], phase[0][1], phase[0][2], phase[0][3]);
-  transport(g, phase[1][0], phase[1][1], phase[1][2], phase[1][3]);
-  out.lambda = mix(phase[0][0], phase[1][0]);
-  out.eta = mix(phase[0][1], phase[1][1]);
-  out.nu = mix(phase[0][2], phase[1][2]);
-  out.prandtl = mix(phase[0][3], phase[1][3]);
-  out.sigma = f::surfaceTension(line.t);
 }
 
 Code solvePT(double p, double t, const Config& cfg, vlm_state& out, state::Differentials* d) {
