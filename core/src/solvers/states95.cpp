@@ -448,12 +448,30 @@ constexpr PairQuantities kPairs[] = {
     {VLM_PAIR_UV, Q::U, Q::V}, {VLM_PAIR_HX, Q::H, Q::X}, {VLM_PAIR_SX, Q::S, Q::X},
 };
 
+// (T, v), the formulation's own variables: the state at (1 / v, T) directly, or wet steam
+// where that density lies inside the saturation dome.
+Code solveTV(double t, double v, const Config& cfg, vlm_state& out, state::Differentials* d) {
+  if (!(t > 0.0 && v > 0.0) || (cfg.checkRange && !(t >= kTmin && t <= kTmax))) return kOutOfRange;
+  Line line;
+  const Point x = at(1.0 / v, t);
+  if (stable(x, line)) {
+    if (cfg.checkRange && !solvedInRange(x.p, x.t)) return kOutOfRange;
+    fillSingle(x, cfg, out, d);
+    return kNoError;
+  }
+  if (!lineAt(t, line)) return kNoRoot;
+  const double dryness = (v - 1.0 / line.liquid.rho) / (1.0 / line.vapour.rho - 1.0 / line.liquid.rho);
+  fillWet(line, std::clamp(dryness, 0.0, 1.0), cfg, out, d);
+  return kNoError;
+}
+
 // Every other pair: from the industrial formulation's state of the same values, polished by
 // Newton in the phase it found; a single phase that turns out inside the saturation dome
 // becomes wet steam, wet steam whose dryness leaves [0, 1] the phase on that side.
 Code solveFrom(const PairQuantities& q, double a, double b, const Config& cfg, vlm_state& out,
                state::Differentials* d) {
   if (q.b == Q::X && cfg.checkRange && !(b >= 0.0 && b <= 1.0)) return kOutOfRange;
+  if (q.a == Q::T && q.b == Q::V) return solveTV(a, b, cfg, out, d);
   vlm_state start{};
   const Code industrial = state::pairSolve(q.pair)(a, b, withoutChecks(cfg), start);
   Line line;
