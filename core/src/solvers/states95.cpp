@@ -497,7 +497,18 @@ Code solveFrom(const PairQuantities& q, double a, double b, const Config& cfg, v
   if (!single) {
     double t = start.T, dryness = start.region == 4 ? start.x : 0.5;
     if (q.b == Q::X) dryness = b;
-    if (!wet(q.a, a, q.b, b, t, dryness, line)) return kNoRoot;
+    const double startDryness = dryness;
+    if (!wet(q.a, a, q.b, b, t, dryness, line)) {
+      // Next to a saturated phase (h, s) can leave Newton on wet steam swinging across x = 0 or
+      // 1 (its Jacobian changes sign with x there): the single phase on the start's side.
+      if (q.b == Q::X || !lineAt(start.T, line)) return kNoRoot;
+      x = startDryness < 0.5 ? line.liquid : line.vapour;
+      Line near;
+      if (!singlePhase(q.a, a, q.b, b, x) || !stable(x, near)) return kNoRoot;
+      if (cfg.checkRange && !solvedInRange(x.p, x.t)) return kOutOfRange;
+      fillSingle(x, cfg, out, d);
+      return kNoError;
+    }
     if (q.b != Q::X && (dryness < 0.0 || dryness > 1.0)) {
       Line near;
       x = dryness < 0.0 ? line.liquid : line.vapour;
