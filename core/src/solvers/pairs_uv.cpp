@@ -3,6 +3,7 @@
 // or wet steam's along the line), so a search in T over the temperatures at which some state
 // of the ranges has that volume, each step the state of (T, v).
 #include <cmath>
+#include <initializer_list>
 
 #include "equations/constants.hpp"
 #include "solvers/fill.hpp"
@@ -60,10 +61,56 @@ int spans(double v, const Config& cfg, Span out[4]) {
   return n;
 }
 
+// The liquid or steam state of (u, v) by Newton in (p, T) on region 1's or 2's equation, from
+// a start such states resemble (u about linear in T, steam about an ideal gas): most states
+// at a few evaluations instead of a search in T whose every step is a search in p.  It stands
+// only well inside its region, clear of the saturation line, region 3 and the range's ends,
+// where no other state can share the values; anything else is left to the search.
+bool newtonUV(int region, double u, double v, const Config& cfg, vlm_state& out) {
+  double t = region == 1 ? Ttriple + u / 4180.0 : Ttriple + (u - 2.375e6) / 1450.0;
+  t = std::fmin(std::fmax(t, Ttriple), region == 1 ? T13 : T25);
+  double p = region == 1 ? 10e6 : std::fmin(R * t / v, pMax);
+  bool converged = false;
+  double previous = HUGE_VAL;
+  for (int k = 0; k < 40 && !converged; ++k) {
+    const AlongIsobar a = isobar(region, p, t);
+    const VolumeSlopes sl = volumeSlopes(region, p, t);
+    const double fu = a.h - p * sl.v - u, fv = sl.v - v;
+    // du = (cp - p dv/dT) dT - (T dv/dT + p dv/dp) dp at constant composition.
+    const double uT = a.cp - p * sl.dvdt, uP = -t * sl.dvdt - p * sl.dvdp;
+    const double det = uT * sl.dvdp - uP * sl.dvdt;
+    const double dt = (fu * sl.dvdp - uP * fv) / det, dp = (uT * fv - fu * sl.dvdt) / det;
+    if (!std::isfinite(dt) || !std::isfinite(dp)) return false;
+    double scale = 1.0;
+    while (!(p - scale * dp > 0.0 && t - scale * dt > 200.0 && t - scale * dt < 2500.0)) {
+      scale *= 0.5;
+      if (scale < 1e-6) return false;
+    }
+    t -= scale * dt;
+    p -= scale * dp;
+    // Done, or at the rounding: a liquid's p moves some 1e-13 of itself with the last bit of v.
+    const double size = std::fmax(std::fabs(dt) / t, std::fabs(dp) / p);
+    converged = scale == 1.0 && (size <= 1e-14 || (size <= 1e-10 && size >= 0.5 * previous));
+    previous = scale == 1.0 ? size : HUGE_VAL;
+  }
+  if (!converged || !(p >= pMin * 1.01 && p <= pMax * 0.99 && t >= Ttriple + 0.1)) return false;
+  // Clear of the saturation line (by 1 % of its pressure), region 3 and region 5.
+  if (region == 1 && !(t <= T13 - 0.1 && p >= pSat(t) * 1.01)) return false;
+  if (region == 2 && !(t <= T25 ? p <= (t <= T13 ? pSat(t) : p23(t)) * 0.99 : t <= T5 - 0.1)) return false;
+  int placed = 0;
+  if (regionPT(p, t, cfg, placed) != kNoError || placed != region) return false;
+  return statePT(region, p, t, cfg, out) == kNoError;
+}
+
 }  // namespace
 
 Code stateUV(double u, double v, const Config& cfg, vlm_state& out) {
   if (!std::isfinite(u) || !std::isfinite(v) || !(v > 0)) return kOutOfRange;
+  // Steam first where the volume is a gas's, else liquid first.
+  const bool gas = v > 0.0031;
+  for (const int region : {gas ? 2 : 1, gas ? 1 : 2}) {
+    if (newtonUV(region, u, v, cfg, out)) return kNoError;
+  }
   Span found[4];
   const int n = spans(v, cfg, found);
   Code failed = kNoError;

@@ -30,6 +30,10 @@ double specificVolume(int region, double p, double t) {
   return byRegion(region, p, t, region1::v, region2::v, region5::v);
 }
 
+VolumeSlopes volumeSlopes(int region, double p, double t) {
+  return byRegion(region, p, t, region1::slopes, region2::slopes, region5::slopes);
+}
+
 AlongIsobar isobar(int region, double p, double t) {
   return byRegion(region, p, t, region1::alongIsobar, region2::alongIsobar, region5::alongIsobar);
 }

@@ -14,8 +14,9 @@ using Code = ErrorCode;
 // The caloric properties of regions 1, 2 and 5 at (p, T), from one evaluation.
 CaloricSet gibbs(int region, double p, double t);
 
-// The specific volume alone of regions 1, 2 and 5 at (p, T).
+// The specific volume alone of regions 1, 2 and 5 at (p, T), and with its slopes.
 double specificVolume(int region, double p, double t);
+VolumeSlopes volumeSlopes(int region, double p, double t);
 
 // A region 3 state at (density, T): its properties and the pressure with its derivatives.
 using Helmholtz = region3::Full;
