@@ -314,6 +314,15 @@ bool stable(const Point& x, Line& line) {
   return x.rho >= line.liquid.rho || x.rho <= line.vapour.rho;
 }
 
+// Within 1 K of the critical point the saturated densities carry the rounding of the Gibbs
+// energies (some 1e-8 of them 0.001 K below it, more between calls started differently): a
+// single phase found within that much of them counts as on the line.
+bool onLineNearCritical(const Point& x, Line& line) {
+  constexpr double kRounding = 1e-6;
+  if (!(x.t > f::criticalTemperature() - 1.0) || !lineAt(x.t, line)) return false;
+  return x.rho >= line.liquid.rho * (1.0 - kRounding) || x.rho <= line.vapour.rho * (1.0 + kRounding);
+}
+
 bool inRange(double p, double t) { return p > 0.0 && p <= kPmax && t >= kTmin && t <= kTmax; }
 
 // A solved state lands within rounding of a range limit it lies on, on either side.
@@ -512,9 +521,12 @@ Code solveFrom(const PairQuantities& q, double a, double b, const Config& cfg, v
     if (q.b != Q::X && (dryness < 0.0 || dryness > 1.0)) {
       Line near;
       x = dryness < 0.0 ? line.liquid : line.vapour;
-      single = singlePhase(q.a, a, q.b, b, x) && stable(x, near);
+      // Next to the critical point both answers lie within rounding of the saturated phase:
+      // the single phase, which has the pair's values, is taken.
+      single = singlePhase(q.a, a, q.b, b, x) && (stable(x, near) || onLineNearCritical(x, near));
       // A saturated phase solved as wet steam lands within rounding of its dryness.
-      if (!single && dryness >= -1e-9 && dryness <= 1.0 + 1e-9) dryness = std::clamp(dryness, 0.0, 1.0);
+      const double rounding = line.t > f::criticalTemperature() - 1.0 ? 1e-6 : 1e-9;
+      if (!single && dryness >= -rounding && dryness <= 1.0 + rounding) dryness = std::clamp(dryness, 0.0, 1.0);
       if (!single && (dryness < 0.0 || dryness > 1.0)) return kNoRoot;
     }
     if (!single) {
