@@ -2,6 +2,7 @@
 // pressure up, over the stretches that one equation covers (region 1 in p, regions 2 and 5 in
 // ln p, region 3 in density), with wet steam at the saturation pressure tried first.
 #include <cmath>
+#include <initializer_list>
 
 #include "equations/constants.hpp"
 #include "equations/region1.hpp"
@@ -10,6 +11,7 @@
 #include "properties/limits.hpp"
 #include "solvers/fill.hpp"
 #include "solvers/line_search.hpp"
+#include "solvers/physics.hpp"
 #include "solvers/solve.hpp"
 
 namespace vlm::state {
@@ -39,6 +41,62 @@ class Isotherm {
         pTop_(t > T5 ? p5Max : pMax),
         lnMin_(std::log(pMin)),
         lnMax_(std::log(pTop_)) {}
+
+  // The liquid or steam state by Newton on region 1's or 2's equation alone, where the
+  // quantity runs one way along the isotherm from the lowest pressure to the state found and
+  // lies outside the saturated phases' values: v everywhere, s in steam and in liquid above
+  // the density maximum's temperatures, h in steam (its Joule-Thomson coefficient is
+  // positive all over region 2; a liquid's h lies between h' and h'', wet steam by the pair's
+  // rule).  That state is then the one of lowest pressure.  It stands only clear of the
+  // saturation line; anything else is left to the search.
+  bool newton(int region, double target, vlm_state& out) const {
+    if (!(t_ >= Ttriple)) return false;
+    if (region == 1 ? !(t_ <= T13 && given_ != Along::H && (given_ != Along::S || t_ >= 280.0)) : !(t_ <= T5))
+      return false;
+    const double pEdge = region == 1 ? pSat(t_) : t_ <= T13 ? pSat(t_) : t_ <= T25 ? p23(t_) : pMax;
+    // In p where the quantity runs nearly straight in it (liquid; steam's h, a real gas's
+    // correction), else in ln p (steam's v and s), kept inside the stretch.  Liquid v is
+    // convex in p, so Newton from the saturated end approaches it from one side; steam's v
+    // starts from an ideal gas's.
+    const bool inP = region == 1 || given_ == Along::H;
+    const double lo = region == 1 ? pEdge : pMin, hi = region == 1 ? pMax : pEdge;
+    const double qLo = inP ? lo : lnMin_, qHi = inP ? hi : std::log(hi);
+    double q = given_ == Along::V ? (region == 1 ? pEdge : std::log(R * t_ / target))
+               : inP              ? 0.5 * (lo + hi)
+                                  : qHi - 1.0;
+    q = std::fmin(std::fmax(q, qLo), qHi);
+    double previous = HUGE_VAL;
+    for (int k = 0; k < 12; ++k) {
+      const Sample s = inP ? inPressure(region, q, 1.0) : sample(region, q);
+      double next = q - (s.f - target) / s.df;
+      if (!std::isfinite(next)) return false;
+      // A step beyond an end goes to the end; one from the end itself says the quantity
+      // (monotone along the stretch) reaches the target only beyond it.
+      if (next < qLo || next > qHi) {
+        if (q == qLo || q == qHi) return false;
+        next = next < qLo ? qLo : qHi;
+      }
+      const double step = next - q;
+      q = next;
+      // Done, or at the rounding (a liquid's p moves some 1e-13 of itself with the last bit of v).
+      const double size = inP ? std::fabs(step) / q : std::fabs(step);
+      if (size <= 1e-14 || (size <= 1e-10 && size >= 0.5 * previous)) {
+        const double p = inP ? q : std::exp(q);
+        // Clear of the saturation line by rounding (wet steam shares the saturated values);
+        // of B23 by 1 % where region 3 reaches the line beyond it (between T13 and the
+        // critical temperature the two regions' values differ by more than the gap between
+        // B23 and the line).
+        const double margin = region == 2 && t_ > T13 && t_ < Tcritical ? 1e-2 : 1e-6;
+        const bool clear = region == 1 ? p >= lo * (1.0 + margin) && p <= hi
+                                       : p >= lo && p <= (t_ < Tcritical ? hi * (1.0 - margin) : hi);
+        if (!clear) return false;
+        fillSingle(region, p, t_, gibbs(region, p, t_), cfg_, out);
+        return true;
+      }
+      previous = size;
+    }
+    return false;
+  }
 
   Code solve(double target, vlm_state& out) {
     Stretch stretches[4];
@@ -118,7 +176,13 @@ class Isotherm {
       }
     }
     // Region 1's liquid varies nearly linearly in p itself, the gases in ln p.
-    const double p = region == 1 ? q : pressure(q), dp = region == 1 ? 1.0 : p;
+    if (region == 1) return inPressure(region, q, 1.0);
+    const double p = pressure(q);
+    return inPressure(region, p, p);
+  }
+
+  // The quantity at p and its slope in q, where dp/dq is dp.
+  Sample inPressure(int region, double p, double dp) const {
     if (given_ == Along::V) {
       const VolumeSlopes sl = slopes(region, p, t_);
       return {sl.v, sl.dvdp * dp};
@@ -149,7 +213,13 @@ class Isotherm {
 
 Code stateOnIsotherm(double t, double target, Along given, const Config& cfg, vlm_state& out) {
   if (!std::isfinite(target) || limits::brokenTemperature(t)) return kOutOfRange;
-  return Isotherm(t, given, cfg).solve(target, out);
+  Isotherm isotherm(t, given, cfg);
+  // Steam first where the value is a gas's, else liquid first; h only in steam, whose h lies
+  // above 2.5 MJ/kg.
+  const bool gas = given == Along::V ? target > 0.0031 : given == Along::S ? target > 5e3 : target > 2.4e6;
+  for (const int region : {gas ? 2 : 1, gas ? 1 : 2})
+    if ((given != Along::H || gas) && isotherm.newton(region, target, out)) return kNoError;
+  return isotherm.solve(target, out);
 }
 
 }  // namespace vlm::state
