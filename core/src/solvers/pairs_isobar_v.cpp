@@ -3,6 +3,7 @@
 // (so that of the two liquid states around the density maximum near 277 K the warmer one is
 // found), regions 1, 2 and 5 in T, region 3 at the given density.
 #include <cmath>
+#include <initializer_list>
 
 #include "equations/constants.hpp"
 #include "equations/region1.hpp"
@@ -40,12 +41,57 @@ Code endDensity(double p, double t, const Saturation* sat, bool liquid, const Co
   return density3(p, t, cfg, 1.0 / gibbs(t <= T13 ? 1 : 2, p, t).v, r);
 }
 
+// The liquid or steam state by Newton in T on region 1's or 2's equation, where it is the
+// hottest of the isobar with that volume: v rises with T from the state found on (dv/dT > 0
+// there puts a liquid above its density maximum, the only stretch where it falls), so no
+// warmer state shares it, nor wet steam.  It stands only clear of the saturation line (by
+// rounding) and of region 3's and region 5's boundaries (by 0.1 %, where the neighbouring
+// equation's values differ a little); anything else is left to the search.
+bool newtonPV(int region, double p, double v, double ts, const Config& cfg, vlm_state& out) {
+  if (region == 2 && !(p <= pMax)) return false;
+  const bool besideLine = p <= p23Min;
+  double lo = region == 1 ? Ttriple : besideLine ? ts : t23(p);
+  double hi = region == 1 ? (besideLine ? ts : T13) : T5;
+  const double margin = 1e-3, lineMargin = 1e-6;
+  lo *= region == 1 ? 1.0 : 1.0 + (besideLine ? lineMargin : margin);
+  hi *= 1.0 - (region == 1 && besideLine ? lineMargin : margin);
+  // A liquid from a rough density curve of water (1000 kg/m3 at 277 K, falling with the square
+  // of the distance); steam from an ideal gas.
+  const double rho = 1.0 / v;
+  double t = region == 1 ? 277.0 + std::sqrt(std::fmax(1000.0 - rho, 0.0) / 0.0036) : p * v / R;
+  t = std::fmin(std::fmax(t, lo), hi);
+  double previous = HUGE_VAL;
+  for (int k = 0; k < 12; ++k) {
+    const Sample s = volume(region, p, t);
+    double next = t - (s.f - v) / s.df;
+    if (!std::isfinite(next)) return false;
+    if (next < lo || next > hi) {
+      if (t == lo || t == hi) return false;
+      next = next < lo ? lo : hi;
+    }
+    const double size = std::fabs(next - t) / next;
+    t = next;
+    // Done, or at the rounding (a liquid's T moves some 1e-12 of itself with the last bit of v).
+    if (size <= 1e-14 || (size <= 1e-10 && size >= 0.5 * previous)) {
+      if (!(volume(region, p, t).df > 0.0)) return false;
+      fillSingle(region, p, t, gibbs(region, p, t), cfg, out);
+      return true;
+    }
+    previous = size;
+  }
+  return false;
+}
+
 }  // namespace
 
 Code statePV(double p, double v, const Config& cfg, vlm_state& out) {
   if (limits::brokenPressure(p) || !std::isfinite(v) || !(v > 0)) return kOutOfRange;
   const bool wet = p < pCritical;
   const double ts = wet ? tSat(p) : NAN;
+  // Steam first where the volume is a gas's, else liquid first.
+  const bool gas = v > 0.0031;
+  for (const int region : {gas ? 2 : 1, gas ? 1 : 2})
+    if (newtonPV(region, p, v, ts, cfg, out)) return kNoError;
   Saturation sat{};
   if (wet) {
     if (const Code code = saturation(ts, cfg, sat)) return code;
