@@ -55,15 +55,20 @@ double bracketed(const At& at, double lo, double flo, double hi, double fhi, dou
   return q;
 }
 
-// Where the slope changes sign between lo and hi (false position with the Illinois rule).
+// Where the slope changes sign between lo and hi (false position with the Illinois rule), or
+// the first point found whose value passes `target` on the extremum's side (which splits the
+// stretch as well as the turning point itself).
 template <class At>
-double turningPoint(const At& at, double lo, double dlo, double hi, double dhi) {
+double turningPoint(const At& at, double lo, double dlo, double hi, double dhi, double target = NAN) {
+  const bool maximum = std::isgreater(dlo, 0.0);
   double q = 0.5 * (lo + hi);
   int side = 0;
   for (int k = 0; k < 100 && hi - lo > 1e-13 * std::fmax(std::fabs(lo), std::fabs(hi)); ++k) {
     q = dlo == dhi ? 0.5 * (lo + hi) : lo - dlo * (hi - lo) / (dhi - dlo);
     if (!(std::isgreater(q, lo) && std::isless(q, hi))) q = 0.5 * (lo + hi);
-    const double d = at(q).df;
+    const Sample s = at(q);
+    if (maximum ? std::isgreaterequal(s.f, target) : std::islessequal(s.f, target)) break;
+    const double d = s.df;
     if (d == 0) break;
     if (std::isless(d, 0.0) == std::isless(dlo, 0.0)) {
       lo = q;
@@ -92,8 +97,16 @@ bool firstOnStretch(const At& at, double lo, double hi, double target, bool from
   double ends[3] = {lo, hi, hi};
   Sample values[3] = {a, b, b};
   int pieces = 1;
-  if (std::isless(a.df * b.df, 0.0)) {
-    const double turn = line::turningPoint(at, lo, a.df, hi, b.df);
+  // A target strictly between the ends' values is met once even across a turning point (the
+  // quantity passes it on the way to or from its extremum, never twice), and one beyond both
+  // on the far side from the extremum not at all: only a target beyond both on the
+  // extremum's side needs the stretch split, at the turning point or at any point past the
+  // target.
+  const bool maximum = std::isgreater(a.df, 0.0);
+  const bool towardExtremum =
+      maximum ? std::isgreaterequal(target, std::fmax(a.f, b.f)) : std::islessequal(target, std::fmin(a.f, b.f));
+  if (std::isless(a.df * b.df, 0.0) && towardExtremum) {
+    const double turn = line::turningPoint(at, lo, a.df, hi, b.df, target);
     ends[1] = turn;
     values[1] = at(turn);
     ends[2] = hi;
