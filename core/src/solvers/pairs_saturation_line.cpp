@@ -2,8 +2,7 @@
 // coldest state up, so that where two states have the value (h near the maximum of h'',
 // for x close to 1) the colder one, at the lower pressure, is found.
 #include <cmath>
-#include <cstddef>
-#include <iterator>
+#include <initializer_list>
 
 #include "equations/constants.hpp"
 #include "properties/limits.hpp"
@@ -19,8 +18,7 @@ namespace {
 struct Phases {
   Sample h[2], s[2];
 };
-Code phasesAt(double t, const Config& cfg, Phases& out) {
-  Saturation sat;
+Code phasesAt(double t, const Config& cfg, Phases& out, Saturation& sat) {
   if (const Code code = saturation(t, cfg, sat)) return code;
   const CaloricSet* c[2] = {&sat.liquid, &sat.vapour};
   for (int k = 0; k < 2; ++k) {
@@ -31,17 +29,19 @@ Code phasesAt(double t, const Config& cfg, Phases& out) {
   return kNoError;
 }
 
-// The line from the lowest saturation temperature the (p, x) states reach, in stretches short
-// enough that each holds at most one turning point (the mixture's s has two for x around 0.5:
-// near 390 K and next to the critical point), the last two meeting where the equations' two
-// phases become one, a few 1e-5 K below the critical point, and every quantity jumps.  The
-// phases at the knots are computed once, with the library's default settings: they only
-// place the search, which runs with the caller's.
+// The line from the lowest saturation temperature the (p, x) states reach, in stretches of
+// 5 K (short enough that each holds at most one turning point: the mixture's s has two for x
+// around 0.5, near 390 K and next to the critical point), the last two meeting where the
+// equations' two phases become one, a few 1e-5 K below the critical point, and every
+// quantity jumps.  The phases at the knots are computed once, with the library's default
+// settings: they only place the search, which runs with the caller's.
 struct Knots {
-  static constexpr int kCount = 16;
+  static constexpr double kFirst = 275.0, kStep = 5.0;
+  static constexpr int kRegular = 75;          // 275 K to 645 K
+  static constexpr int kCount = kRegular + 6;  // the lowest, then 647, 647.09 and the jump's
+  static constexpr int kJump = kRegular + 3;   // the stretch from this knot crosses the jump
   double t[kCount];
   Phases at[kCount];
-  int jump;  // the stretch from knot `jump` to the next crosses the jump
 };
 
 const Knots& knots() {
@@ -55,17 +55,32 @@ const Knots& knots() {
       if (saturation(t, defaults, sat) != kNoError) break;
       (sat.liquid.v < sat.vapour.v ? distinct : one) = t;
     }
-    const double t[Knots::kCount] = {
-        tSat(constants::pMin), 300, 350, 400, 450, 500, 550, 600, 625, 640, 645, 647, 647.09, distinct, one,
-        constants::Tcritical};
-    for (int i = 0; i < Knots::kCount; ++i) {
-      out.t[i] = t[i];
-      phasesAt(t[i], defaults, out.at[i]);
-    }
-    out.jump = 13;
+    int i = 0;
+    out.t[i++] = tSat(constants::pMin);
+    for (int n = 0; n < Knots::kRegular; ++n) out.t[i++] = Knots::kFirst + Knots::kStep * n;
+    for (const double t : {647.0, 647.09, distinct, one, constants::Tcritical}) out.t[i++] = t;
+    Saturation sat;
+    for (i = 0; i < Knots::kCount; ++i) phasesAt(out.t[i], defaults, out.at[i], sat);
     return out;
   }();
   return k;
+}
+
+// Where the cubic through both ends' values and slopes meets the target: over 5 K a start
+// that Newton finishes in a step or two.
+double hermiteStart(double t0, const Sample& a, double t1, const Sample& b, double target) {
+  const double h = t1 - t0;
+  double u = a.f == b.f ? 0.5 : (target - a.f) / (b.f - a.f);
+  for (int k = 0; k < 6; ++k) {
+    const double u2 = u * u, u3 = u2 * u;
+    const double f =
+        (2 * u3 - 3 * u2 + 1) * a.f + (u3 - 2 * u2 + u) * h * a.df + (3 * u2 - 2 * u3) * b.f + (u3 - u2) * h * b.df;
+    const double df = (6 * u2 - 6 * u) * (a.f - b.f) + (3 * u2 - 4 * u + 1) * h * a.df + (3 * u2 - 2 * u) * h * b.df;
+    const double next = u - (f - target) / df;
+    if (!std::isfinite(next)) break;
+    u = std::fmin(std::fmax(next, 0.0), 1.0);
+  }
+  return t0 + u * h;
 }
 
 }  // namespace
@@ -78,24 +93,39 @@ Code stateOnSaturationLine(double target, double x, Along given, const Config& c
     return Sample{(1 - x) * q[0].f + x * q[1].f, (1 - x) * q[0].df + x * q[1].df};
   };
   Code failed = kNoError;
+  Saturation last;  // the line at the last temperature evaluated
+  double lastT = NAN;
   int k = 0;
   const auto at = [&](double t) {
     if (t == line.t[k]) return mixed(line.at[k]);
     if (t == line.t[k + 1]) return mixed(line.at[k + 1]);
     Phases ph;
-    if (const Code code = phasesAt(t, cfg, ph)) {
+    lastT = NAN;
+    if (const Code code = phasesAt(t, cfg, ph, last)) {
       failed = code;
       return Sample{NAN, NAN};
     }
+    lastT = t;
     return mixed(ph);
   };
   double t = 0;
   bool found = false;
   for (; k + 1 < Knots::kCount && !found && !failed; ++k) {
-    if (k != line.jump) found = firstOnStretch(at, line.t[k], line.t[k + 1], target, true, t);
+    if (k == Knots::kJump) continue;
+    const Sample a = mixed(line.at[k]), b = mixed(line.at[k + 1]);
+    // Stretches that cannot hold the target (it beyond both ends, away from any extremum)
+    // are passed without a start.
+    const bool between = (a.f - target) * (b.f - target) < 0.0;
+    const double start = between ? hermiteStart(line.t[k], a, line.t[k + 1], b, target) : NAN;
+    found = firstOnStretch(at, line.t[k], line.t[k + 1], target, true, t, start);
   }
   if (failed) return failed;
   if (!found) return kOutOfRange;
+  // Newton's last step, below the rounding of T, needs no new line.
+  if (std::islessequal(std::fabs(t - lastT), 1e-15 * t)) {
+    fillWet(lastT, x, last, cfg, out);
+    return kNoError;
+  }
   return stateTX(t, x, cfg, out, false);
 }
 
