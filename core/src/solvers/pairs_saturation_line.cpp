@@ -5,6 +5,7 @@
 #include <initializer_list>
 
 #include "equations/constants.hpp"
+#include "equations/saturation.hpp"
 #include "properties/limits.hpp"
 #include "solvers/fill.hpp"
 #include "solvers/further.hpp"
@@ -14,17 +15,20 @@
 namespace vlm::state {
 namespace {
 
-// Both phases' h and s with their slopes along the line at T (index 0 the liquid).
+// Both phases' h, s, v and u with their slopes along the line at T (index 0 the liquid).
 struct Phases {
-  Sample h[2], s[2];
+  Sample h[2], s[2], v[2], u[2];
 };
 Code phasesAt(double t, const Config& cfg, Phases& out, Saturation& sat) {
   if (const Code code = saturation(t, cfg, sat)) return code;
   const CaloricSet* c[2] = {&sat.liquid, &sat.vapour};
+  const double dpdt = saturation::slope(t);
   for (int k = 0; k < 2; ++k) {
     const LineSlopes along = lineSlopes(t, sat, k);
     out.h[k] = {c[k]->h, along.h};
     out.s[k] = {c[k]->s, along.s};
+    out.v[k] = {c[k]->v, along.v};
+    out.u[k] = {c[k]->u, along.h - sat.ps * along.v - c[k]->v * dpdt};  // u = h - p v
   }
   return kNoError;
 }
@@ -115,7 +119,7 @@ Code stateOnSaturationLine(double target, double x, Along given, const Config& c
     const Sample a = mixed(line.at[k]), b = mixed(line.at[k + 1]);
     // Stretches that cannot hold the target (it beyond both ends, away from any extremum)
     // are passed without a start.
-    const bool between = (a.f - target) * (b.f - target) < 0.0;
+    const bool between = std::isless((a.f - target) * (b.f - target), 0.0);
     const double start = between ? hermiteStart(line.t[k], a, line.t[k + 1], b, target) : NAN;
     found = firstOnStretch(at, line.t[k], line.t[k + 1], target, true, t, start);
   }
@@ -127,6 +131,61 @@ Code stateOnSaturationLine(double target, double x, Along given, const Config& c
     return kNoError;
   }
   return stateTX(t, x, cfg, out, false);
+}
+
+// Wet steam of internal energy u and volume v.  Along an isochore u rises with T inside the
+// saturation dome too, so the temperature of the line where the mixture of volume v has
+// internal energy u is the state, if its dryness lies in (0, 1).  Up to 645 K, clear of the
+// dome's edges by 1e-9 in x; false leaves the state to the search.
+bool wetUV(double u, double v, const Config& cfg, vlm_state& out) {
+  const Knots& line = knots();
+  const auto mixed = [v](const Phases& ph, double& x) {
+    const double span = ph.v[1].f - ph.v[0].f;
+    x = (v - ph.v[0].f) / span;
+    const double dx = -(ph.v[0].df + x * (ph.v[1].df - ph.v[0].df)) / span;
+    return Sample{(1 - x) * ph.u[0].f + x * ph.u[1].f,
+                  (1 - x) * ph.u[0].df + x * ph.u[1].df + (ph.u[1].f - ph.u[0].f) * dx};
+  };
+  Saturation last;
+  double lastT = NAN, x = NAN;
+  bool failed = false;
+  const auto at = [&](double t) {
+    Phases ph;
+    lastT = NAN;
+    if (phasesAt(t, cfg, ph, last) != kNoError) {
+      failed = true;
+      return Sample{NAN, NAN};
+    }
+    lastT = t;
+    return mixed(ph, x);
+  };
+  constexpr int kLast = Knots::kRegular;  // the knot at 645 K
+  double xb = 0;
+  Sample b = mixed(line.at[0], xb);
+  for (int k = 0; k < kLast; ++k) {
+    const double xa = xb;
+    const Sample a = b;
+    b = mixed(line.at[k + 1], xb);
+    // The mixture's u meets the target on this stretch, where its x reaches into [0, 1].
+    if (!(std::islessequal((a.f - u) * (b.f - u), 0.0) && std::islessequal(std::fmin(xa, xb), 1.0) &&
+          std::isgreaterequal(std::fmax(xa, xb), 0.0)))
+      continue;
+    const double lo = line.t[k], hi = line.t[k + 1];
+    // A knot's own value is its state (Newton, stepping onto the bracket's end, would hand over
+    // to bisection there).
+    const double t = a.f == u   ? lo
+                     : b.f == u ? hi
+                                : line::bracketed(at, lo, a.f, hi, b.f, u, hermiteStart(lo, a, hi, b, u));
+    if (failed) return false;
+    if (!std::islessequal(std::fabs(t - lastT), 1e-15 * t)) {
+      at(t);  // the line at the root itself
+      if (failed) return false;
+    }
+    if (!(std::isgreaterequal(x, 1e-9) && std::islessequal(x, 1.0 - 1e-9))) return false;
+    fillWet(lastT, x, last, cfg, out);
+    return true;
+  }
+  return false;
 }
 
 }  // namespace vlm::state

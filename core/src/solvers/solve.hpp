@@ -74,6 +74,10 @@ Code stateOnIsotherm(double t, double target, Along given, const Config& cfg, vl
 // Wet steam of dryness x whose h or s is the target: the one of lowest temperature.
 Code stateOnSaturationLine(double target, double x, Along given, const Config& cfg, vlm_state& out);
 
+// Wet steam of internal energy u and volume v below 645 K, clear of the dome's edges; false
+// where it finds none.
+bool wetUV(double u, double v, const Config& cfg, vlm_state& out);
+
 // Wet steam where v lies between the saturated phases' volumes, else the hottest state of
 // the isobar with that volume.
 Code statePV(double p, double v, const Config& cfg, vlm_state& out);
