@@ -47,4 +47,11 @@ struct VolumeSlopes {
   double v, dvdt, dvdp;
 };
 
+// What a Newton step in (p, T) for a given u and v needs: h, cp and v's slopes, from one
+// evaluation.
+struct InPTWithSlopes {
+  double h, cp;
+  VolumeSlopes volume;
+};
+
 }  // namespace vlm

@@ -83,6 +83,10 @@ struct Equation : Formulas<Constants> {
     return out;
   }
   static VolumeSlopes slopes(double p, double t) { return F::slopes(at<F::kSlopes>(p, t), t); }
+  static InPTWithSlopes inPTWithSlopes(double p, double t) {
+    const Gamma g = at<F::kSlopes | kernels::SY | kernels::SYY>(p, t);
+    return {enthalpy(g), isobaric(g), F::slopes(g, t)};
+  }
   static CaloricSet all(double p, double t) {
     const Gamma g = at<kAll>(p, t);
     return {volume(g, t), energy(g, t), entropy(g), enthalpy(g), isobaric(g), isochoric(g), sound(g, t)};

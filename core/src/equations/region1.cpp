@@ -57,4 +57,9 @@ InPT inPT(double p, double t) {
   return out;
 }
 
+InPTWithSlopes inPTWithSlopes(double p, double t) {
+  const gibbs::Gamma g = gamma<F::kSlopes | SY | SYY>(p, t);
+  return {F::enthalpy(g), F::isobaric(g), F::slopes(g, t)};
+}
+
 }  // namespace vlm::region1

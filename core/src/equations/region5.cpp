@@ -33,5 +33,6 @@ CaloricSet all(double p, double t) { return Gibbs::all(p, t); }
 VolumeSlopes slopes(double p, double t) { return Gibbs::slopes(p, t); }
 AlongIsobar alongIsobar(double p, double t) { return Gibbs::alongIsobar(p, t); }
 InPT inPT(double p, double t) { return Gibbs::inPT(p, t); }
+InPTWithSlopes inPTWithSlopes(double p, double t) { return Gibbs::inPTWithSlopes(p, t); }
 
 }  // namespace vlm::region5

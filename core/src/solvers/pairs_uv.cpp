@@ -74,8 +74,8 @@ bool newtonUV(int region, double u, double v, const Config& cfg, vlm_state& out,
   bool converged = false;
   double previous = HUGE_VAL;
   for (int k = 0; k < iterations && !converged; ++k) {
-    const AlongIsobar a = isobar(region, p, t);
-    const VolumeSlopes sl = volumeSlopes(region, p, t);
+    const InPTWithSlopes a = inPTWithSlopes(region, p, t);
+    const VolumeSlopes& sl = a.volume;
     const double fu = a.h - p * sl.v - u, fv = sl.v - v;
     // du = (cp - p dv/dT) dT - (T dv/dT + p dv/dp) dp at constant composition.
     const double uT = a.cp - p * sl.dvdt, uP = -t * sl.dvdt - p * sl.dvdp;

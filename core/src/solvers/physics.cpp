@@ -42,6 +42,10 @@ InPT inPT(int region, double p, double t) {
   return byRegion(region, p, t, region1::inPT, region2::inPT, region5::inPT);
 }
 
+InPTWithSlopes inPTWithSlopes(int region, double p, double t) {
+  return byRegion(region, p, t, region1::inPTWithSlopes, region2::inPTWithSlopes, region5::inPTWithSlopes);
+}
+
 // A state from (p, t) is placed as the general (p, t) exports place it, so that its fields are
 // theirs bit for bit.
 Code regionPT(double p, double t, const Config& c, int& region) {

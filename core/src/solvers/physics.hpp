@@ -28,6 +28,9 @@ AlongIsobar isobar(int region, double p, double t);
 // h, s, cp, v and (dv/dT) at constant p in region 1, 2 or 5: a Newton step in (p, T).
 InPT inPT(int region, double p, double t);
 
+// h, cp, v and v's slopes in region 1, 2 or 5: a Newton step in (p, T) for u and v.
+InPTWithSlopes inPTWithSlopes(int region, double p, double t);
+
 // Region of (p, T) as the exports decide it (1, 2, 3 or 5), with their range step.
 Code regionPT(double p, double t, const Config& c, int& region);
 
