@@ -85,6 +85,15 @@ double turningPoint(const At& at, double lo, double dlo, double hi, double dhi, 
   return q;
 }
 
+// Whether Newton, having just taken a step of relative size `size` after one of `previous`,
+// has reached the rounding: a step at it, one shrinking no more (the rounding of the values
+// moves the root), or a small one taken in the quadratic regime (the size below 100 times the
+// square of the one before), after which the error is some 100 size^2, below 1e-16.
+inline bool newtonDone(double size, double previous) {
+  return size <= 1e-14 || (size <= 1e-9 && size <= 100.0 * previous * previous) ||
+         (size <= 1e-10 && size >= 0.5 * previous);
+}
+
 }  // namespace line
 
 // The first q of the stretch where the quantity is `target`, searching from lo (fromLo) or

@@ -72,7 +72,7 @@ bool newtonPV(int region, double p, double v, double ts, const Config& cfg, vlm_
     const double size = std::fabs(next - t) / next;
     t = next;
     // Done, or at the rounding (a liquid's T moves some 1e-12 of itself with the last bit of v).
-    if (size <= 1e-14 || (size <= 1e-10 && size >= 0.5 * previous)) {
+    if (line::newtonDone(size, previous)) {
       if (!(volume(region, p, t).df > 0.0)) return false;
       fillSingle(region, p, t, gibbs(region, p, t), cfg, out);
       return true;

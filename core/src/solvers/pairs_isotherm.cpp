@@ -80,7 +80,7 @@ class Isotherm {
       q = next;
       // Done, or at the rounding (a liquid's p moves some 1e-13 of itself with the last bit of v).
       const double size = inP ? std::fabs(step) / q : std::fabs(step);
-      if (size <= 1e-14 || (size <= 1e-10 && size >= 0.5 * previous)) {
+      if (line::newtonDone(size, previous)) {
         const double p = inP ? q : std::exp(q);
         // Clear of the saturation line by rounding (wet steam shares the saturated values);
         // of B23 by 1 % where region 3 reaches the line beyond it (between T13 and the

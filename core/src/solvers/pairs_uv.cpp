@@ -91,7 +91,7 @@ bool newtonUV(int region, double u, double v, const Config& cfg, vlm_state& out,
     p -= scale * dp;
     // Done, or at the rounding: a liquid's p moves some 1e-13 of itself with the last bit of v.
     const double size = std::fmax(std::fabs(dt) / t, std::fabs(dp) / p);
-    converged = scale == 1.0 && (size <= 1e-14 || (size <= 1e-10 && size >= 0.5 * previous));
+    converged = scale == 1.0 && line::newtonDone(size, previous);
     previous = scale == 1.0 ? size : HUGE_VAL;
   }
   if (!converged || !(p >= pMin * 1.01 && p <= pMax * 0.99 && t >= Ttriple + 0.1)) return false;
@@ -119,7 +119,7 @@ bool newton3UV(double u, double v, const Config& cfg, vlm_state& out) {
     if (!std::isfinite(step)) return false;
     t = std::fmin(std::fmax(t - step, T13), T25);
     const double size = std::fabs(step) / t;
-    if (size <= 1e-15 || (size <= 1e-10 && size >= 0.5 * previous)) {
+    if (line::newtonDone(size, previous)) {
       const Helmholtz at = helmholtz(rho, t);
       // Clear of region 1 and 2 by 0.1 K and 0.1 % of p: their values and region 3's differ a
       // little at the boundaries, and there the search gives the neighbour's state.
