@@ -70,6 +70,12 @@ const Knots& knots() {
   return k;
 }
 
+// The cubic through both ends' values and slopes, at t.
+double hermite(double t0, const Sample& a, double t1, const Sample& b, double t) {
+  const double h = t1 - t0, u = (t - t0) / h, u2 = u * u, u3 = u2 * u;
+  return (2 * u3 - 3 * u2 + 1) * a.f + (u3 - 2 * u2 + u) * h * a.df + (3 * u2 - 2 * u3) * b.f + (u3 - u2) * h * b.df;
+}
+
 // Where the cubic through both ends' values and slopes meets the target: over 5 K a start
 // that Newton finishes in a step or two.
 double hermiteStart(double t0, const Sample& a, double t1, const Sample& b, double target) {
@@ -135,7 +141,8 @@ Code stateOnSaturationLine(double target, double x, Along given, const Config& c
 
 // Wet steam of internal energy u and volume v.  Along an isochore u rises with T inside the
 // saturation dome too, so the temperature of the line where the mixture of volume v has
-// internal energy u is the state, if its dryness lies in (0, 1).  Up to 645 K, clear of the
+// internal energy u is the state, if its dryness lies in (0, 1).  Single phases are turned
+// away after a few comparisons.  Up to 645 K, clear of the
 // dome's edges by 1e-9 in x; false leaves the state to the search.
 bool wetUV(double u, double v, const Config& cfg, vlm_state& out) {
   const Knots& line = knots();
@@ -159,33 +166,44 @@ bool wetUV(double u, double v, const Config& cfg, vlm_state& out) {
     lastT = t;
     return mixed(ph, x);
   };
-  constexpr int kLast = Knots::kRegular;  // the knot at 645 K
-  double xb = 0;
-  Sample b = mixed(line.at[0], xb);
-  for (int k = 0; k < kLast; ++k) {
-    const double xa = xb;
-    const Sample a = b;
-    b = mixed(line.at[k + 1], xb);
-    // The mixture's u meets the target on this stretch, where its x reaches into [0, 1].
-    if (!(std::islessequal((a.f - u) * (b.f - u), 0.0) && std::islessequal(std::fmin(xa, xb), 1.0) &&
-          std::isgreaterequal(std::fmax(xa, xb), 0.0)))
-      continue;
-    const double lo = line.t[k], hi = line.t[k + 1];
-    // A knot's own value is its state (Newton, stepping onto the bracket's end, would hand over
-    // to bisection there).
-    const double t = a.f == u   ? lo
-                     : b.f == u ? hi
-                                : line::bracketed(at, lo, a.f, hi, b.f, u, hermiteStart(lo, a, hi, b, u));
-    if (failed) return false;
-    if (!std::islessequal(std::fabs(t - lastT), 1e-15 * t)) {
-      at(t);  // the line at the root itself
-      if (failed) return false;
+  // The mixture's u at volume v rises with T from knot to knot (inside the dome it is the
+  // isochore's u; outside, where x leaves [0, 1], its extension does too): the stretch that
+  // holds the target is found by halving, and holds the state if x there reaches into [0, 1].
+  int k = 0, top = Knots::kRegular;  // up to the knot at 645 K
+  double xa = 0, xb = 0;
+  Sample a = mixed(line.at[k], xa), b = mixed(line.at[top], xb);
+  if (!(std::islessequal(a.f, u) && std::islessequal(u, b.f))) return false;
+  while (top - k > 1) {
+    const int mid = (k + top) / 2;
+    double xm = 0;
+    const Sample m = mixed(line.at[mid], xm);
+    if (std::islessequal(m.f, u)) {
+      k = mid, a = m, xa = xm;
+    } else {
+      top = mid, b = m, xb = xm;
     }
-    if (!(std::isgreaterequal(x, 1e-9) && std::islessequal(x, 1.0 - 1e-9))) return false;
-    fillWet(lastT, x, last, cfg, out);
-    return true;
   }
-  return false;
+  if (!(std::islessequal(std::fmin(xa, xb), 1.0) && std::isgreaterequal(std::fmax(xa, xb), 0.0))) return false;
+  const double lo = line.t[k], hi = line.t[top];
+  // The dryness at the cubic's estimate of the root, from the knots' volumes: a compressed
+  // liquid or a superheated steam next to the line is turned away here, before Newton.
+  const double start = hermiteStart(lo, a, hi, b, u);
+  const Phases &pa = line.at[k], &pb = line.at[top];
+  const double liquid = hermite(lo, pa.v[0], hi, pb.v[0], start), vapour = hermite(lo, pa.v[1], hi, pb.v[1], start);
+  const double estimate = (v - liquid) / (vapour - liquid);
+  if (!(std::isgreaterequal(estimate, 0.9e-9) && std::islessequal(estimate, 1.0 - 0.9e-9))) return false;
+  // A knot whose value lies within a Newton step below T's rounding is the state (Newton,
+  // stepping onto the bracket's end, would hand over to bisection there).
+  const auto onKnot = [u](double tk, const Sample& s) { return std::fabs(s.f - u) <= 1e-15 * tk * std::fabs(s.df); };
+  const double t = onKnot(lo, a) ? lo : onKnot(hi, b) ? hi : line::bracketed(at, lo, a.f, hi, b.f, u, start);
+  if (failed) return false;
+  if (!std::islessequal(std::fabs(t - lastT), 1e-15 * t)) {
+    at(t);  // the line at the root itself
+    if (failed) return false;
+  }
+  if (!(std::isgreaterequal(x, 1e-9) && std::islessequal(x, 1.0 - 1e-9))) return false;
+  fillWet(lastT, x, last, cfg, out);
+  return true;
 }
 
 }  // namespace vlm::state

@@ -67,13 +67,13 @@ int spans(double v, const Config& cfg, Span out[4]) {
 // at a few evaluations instead of a search in T whose every step is a search in p.  It stands
 // only well inside its region, clear of the saturation line, region 3 and the range's ends,
 // where no other state can share the values; anything else is left to the search.
-bool newtonUV(int region, double u, double v, const Config& cfg, vlm_state& out, int iterations) {
+bool newtonUV(int region, double u, double v, const Config& cfg, vlm_state& out, int steps) {
   double t = region == 1 ? Ttriple + u / 4180.0 : Ttriple + (u - 2.375e6) / 1450.0;
   t = std::fmin(std::fmax(t, Ttriple), region == 1 ? T13 : T25);
   double p = region == 1 ? 10e6 : std::fmin(R * t / v, pMax);
   bool converged = false;
   double previous = HUGE_VAL;
-  for (int k = 0; k < iterations && !converged; ++k) {
+  for (int k = 0; k < steps && !converged; ++k) {
     const InPTWithSlopes a = inPTWithSlopes(region, p, t);
     const VolumeSlopes& sl = a.volume;
     const double fu = a.h - p * sl.v - u, fv = sl.v - v;
@@ -148,15 +148,12 @@ Code stateUV(double u, double v, const Config& cfg, vlm_state& out) {
   if (!std::isfinite(u) || !std::isfinite(v) || !(v > 0)) return kOutOfRange;
   // Steam first where the volume is a gas's, else liquid first.
   const bool gas = v > 0.0031;
-  // Most single phases converge within 10 steps; wet steam never does, so it is tried before
-  // Newton is given the rest of its 40.
-  for (const int region : {gas ? 2 : 1, gas ? 1 : 2}) {
-    if (newtonUV(region, u, v, cfg, out, 10)) return kNoError;
-  }
-  if (wetUV(u, v, cfg, out) || newton3UV(u, v, cfg, out)) return kNoError;
-  for (const int region : {gas ? 2 : 1, gas ? 1 : 2}) {
-    if (newtonUV(region, u, v, cfg, out, 40)) return kNoError;
-  }
+  // Most single phases converge within 10 steps, the phase of their volume first; then wet
+  // steam, the other phase, region 3, and Newton given the rest of its 40 steps.
+  if (newtonUV(gas ? 2 : 1, u, v, cfg, out, 10) || wetUV(u, v, cfg, out) || newtonUV(gas ? 1 : 2, u, v, cfg, out, 10) ||
+      newton3UV(u, v, cfg, out) || newtonUV(gas ? 2 : 1, u, v, cfg, out, 40) ||
+      newtonUV(gas ? 1 : 2, u, v, cfg, out, 40))
+    return kNoError;
   Span found[4];
   const int n = spans(v, cfg, found);
   Code failed = kNoError;
