@@ -92,6 +92,9 @@ Code statePV(double p, double v, const Config& cfg, vlm_state& out) {
   const bool gas = v > 0.0031;
   for (const int region : {gas ? 2 : 1, gas ? 1 : 2})
     if (newtonPV(region, p, v, ts, cfg, out)) return kNoError;
+  // Region 3: the pressure rises with T along the isochore, and so does v along the isobar,
+  // so its state of (p, v) is the only one.
+  if (onRegion3Isochore(1.0 / v, Isochore::P, p, cfg, out)) return kNoError;
   Saturation sat{};
   if (wet) {
     if (const Code code = saturation(ts, cfg, sat)) return code;

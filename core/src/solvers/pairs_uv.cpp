@@ -103,45 +103,6 @@ bool newtonUV(int region, double u, double v, const Config& cfg, vlm_state& out,
   return statePT(region, p, t, cfg, out) == kNoError;
 }
 
-// Region 3's state of (u, v): the equation's own variables are density and T, so Newton in T
-// on u at the density 1 / v (u rises with T along the isochore, its slope cv).  It stands
-// where the point lies in region 3 clear of its boundaries and is the stable state of its
-// (p, T): above the critical temperature every such point is; below it, clear of the
-// saturation line, the density the region's own (p, T) solution gives must be this one (not
-// a metastable point of the dome).
-bool newton3UV(double u, double v, const Config& cfg, vlm_state& out) {
-  const double rho = 1.0 / v;
-  if (!(rho > 100.0 && rho < 770.0)) return false;  // region 3's densities
-  double t = 700.0, previous = HUGE_VAL;
-  for (int k = 0; k < 20; ++k) {
-    const Helmholtz e = helmholtz(rho, t);
-    const double step = (e.u - u) / e.cv;
-    if (!std::isfinite(step)) return false;
-    t = std::fmin(std::fmax(t - step, T13), T25);
-    const double size = std::fabs(step) / t;
-    if (line::newtonDone(size, previous)) {
-      const Helmholtz at = helmholtz(rho, t);
-      // Clear of region 1 and 2 by 0.1 K and 0.1 % of p: their values and region 3's differ a
-      // little at the boundaries, and there the search gives the neighbour's state.
-      if (!(t >= T13 + 0.1)) return false;
-      int placed = 0;
-      for (const double f : {1.0 - 1e-3, 1.0 + 1e-3}) {
-        if (regionPT(at.p * f, t, cfg, placed) != kNoError || placed != 3) return false;
-      }
-      if (t < Tcritical) {
-        // Clear of the saturation line, whose saturated phases are wet steam's ends.
-        if (!(std::fabs(at.p - pSat(t)) > 1e-6 * at.p)) return false;
-        double stable = 0;
-        if (density3(at.p, t, cfg, stable) != kNoError || !(std::fabs(stable - rho) <= 1e-9 * rho)) return false;
-      }
-      fillSingle(3, at.p, t, at, cfg, out);
-      return true;
-    }
-    previous = size;
-  }
-  return false;
-}
-
 }  // namespace
 
 Code stateUV(double u, double v, const Config& cfg, vlm_state& out) {
@@ -151,7 +112,7 @@ Code stateUV(double u, double v, const Config& cfg, vlm_state& out) {
   // Most single phases converge within 10 steps, the phase of their volume first; then wet
   // steam, the other phase, region 3, and Newton given the rest of its 40 steps.
   if (newtonUV(gas ? 2 : 1, u, v, cfg, out, 10) || wetUV(u, v, cfg, out) || newtonUV(gas ? 1 : 2, u, v, cfg, out, 10) ||
-      newton3UV(u, v, cfg, out) || newtonUV(gas ? 2 : 1, u, v, cfg, out, 40) ||
+      onRegion3Isochore(1.0 / v, Isochore::U, u, cfg, out) || newtonUV(gas ? 2 : 1, u, v, cfg, out, 40) ||
       newtonUV(gas ? 1 : 2, u, v, cfg, out, 40))
     return kNoError;
   Span found[4];
