@@ -219,8 +219,10 @@ Code stateOnIsotherm(double t, double target, Along given, const Config& cfg, vl
   const bool gas = given == Along::V ? target > 0.0031 : given == Along::S ? target > 5e3 : target > 2.4e6;
   for (const int region : {gas ? 2 : 1, gas ? 1 : 2})
     if ((given != Along::H || gas) && isotherm.newton(region, target, out)) return kNoError;
-  // Region 3 at (1 / v, T) directly, its own variables.
+  // Region 3 at (1 / v, T) directly, its own variables; at s by Newton in density (s falls
+  // with density all along the isotherm, so its state is the only one).
   if (given == Along::V && region3At(1.0 / target, t, cfg, out)) return kNoError;
+  if (given == Along::S && onRegion3Isotherm(t, target, cfg, out)) return kNoError;
   return isotherm.solve(target, out);
 }
 

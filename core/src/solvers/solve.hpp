@@ -82,11 +82,12 @@ bool wetUV(double u, double v, const Config& cfg, vlm_state& out);
 // the isobar with that volume.
 Code statePV(double p, double v, const Config& cfg, vlm_state& out);
 
-// The region 3 state of density rho (at T, or where its u or p is the target), clear inside
-// region 3 and stable; false where it finds none.
+// The region 3 state of density rho (at T, or where its u or p is the target), or of T and s,
+// clear inside region 3 and stable; false where it finds none.
 enum class Isochore { U, P };
 bool region3At(double rho, double t, const Config& cfg, vlm_state& out, double givenP = NAN);
 bool onRegion3Isochore(double rho, Isochore given, double target, const Config& cfg, vlm_state& out);
+bool onRegion3Isotherm(double t, double s, const Config& cfg, vlm_state& out);
 
 // The state of internal energy u and volume v: u rises with T along the isochore.
 Code stateUV(double u, double v, const Config& cfg, vlm_state& out);

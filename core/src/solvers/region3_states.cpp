@@ -1,6 +1,6 @@
-// A region 3 state along an isochore: the equation's own variables are density and T, so
-// Newton in T at the given density, on u (its slope cv) or p (its slope (dp/dT) at constant
-// density), both rising with T.
+// Region 3 states in the equation's own variables, density and T: at both, by Newton in T
+// along an isochore on u (its slope cv) or p (its slope (dp/dT) at constant density), both
+// rising with T, or by Newton in density along an isotherm on s (falling with density).
 #include <cmath>
 #include <initializer_list>
 
@@ -49,6 +49,22 @@ bool onRegion3Isochore(double rho, Isochore given, double target, const Config& 
     t = std::fmin(std::fmax(t - step, T13), T25);
     const double size = std::fabs(step) / t;
     if (line::newtonDone(size, previous)) return region3At(rho, t, cfg, out, given == Isochore::P ? target : NAN);
+    previous = size;
+  }
+  return false;
+}
+
+bool onRegion3Isotherm(double t, double s, const Config& cfg, vlm_state& out) {
+  if (!(t >= T13 + 0.1 && t <= T25)) return false;
+  double rho = 322.0, previous = HUGE_VAL;
+  for (int k = 0; k < 20; ++k) {
+    const Helmholtz e = helmholtz(rho, t);
+    const double step = (e.s - s) / (-e.dpdt / (rho * rho));  // ds/drho = -(dp/dT) / rho^2
+    if (!std::isfinite(step)) return false;
+    const double next = std::fmin(std::fmax(rho - step, 100.0), 770.0);
+    const double size = std::fabs(next - rho) / next;
+    rho = next;
+    if (line::newtonDone(size, previous)) return region3At(rho, t, cfg, out);
     previous = size;
   }
   return false;
