@@ -90,8 +90,10 @@ Code statePV(double p, double v, const Config& cfg, vlm_state& out) {
   const double ts = wet ? tSat(p) : NAN;
   // Steam first where the volume is a gas's, else liquid first.
   const bool gas = v > 0.0031;
+  // Wet steam, or volumes within reach of the line, are the search's.
+  const bool maybeInDome = wet && maybeWet(ts, Along::V, v);
   for (const int region : {gas ? 2 : 1, gas ? 1 : 2})
-    if (newtonPV(region, p, v, ts, cfg, out)) return kNoError;
+    if (!maybeInDome && newtonPV(region, p, v, ts, cfg, out)) return kNoError;
   // Region 3: the pressure rises with T along the isochore, and so does v along the isobar,
   // so its state of (p, v) is the only one.
   if (onRegion3Isochore(1.0 / v, Isochore::P, p, cfg, out)) return kNoError;

@@ -217,8 +217,10 @@ Code stateOnIsotherm(double t, double target, Along given, const Config& cfg, vl
   // Steam first where the value is a gas's, else liquid first; h only in steam, whose h lies
   // above 2.5 MJ/kg.
   const bool gas = given == Along::V ? target > 0.0031 : given == Along::S ? target > 5e3 : target > 2.4e6;
+  // Wet steam, or values within reach of the line, are the search's.
+  const bool wet = t < Tcritical && maybeWet(t, given, target);
   for (const int region : {gas ? 2 : 1, gas ? 1 : 2})
-    if ((given != Along::H || gas) && isotherm.newton(region, target, out)) return kNoError;
+    if (!wet && (given != Along::H || gas) && isotherm.newton(region, target, out)) return kNoError;
   // Region 3 at (1 / v, T) directly, its own variables; at s by Newton in density (s falls
   // with density all along the isotherm, so its state is the only one).
   if (given == Along::V && region3At(1.0 / target, t, cfg, out)) return kNoError;

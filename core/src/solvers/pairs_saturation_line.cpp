@@ -1,6 +1,7 @@
 // Wet steam from its dryness and h or s: a search along the saturation line in T, from the
 // coldest state up, so that where two states have the value (h near the maximum of h'',
 // for x close to 1) the colder one, at the lower pressure, is found.
+#include <algorithm>
 #include <cmath>
 #include <initializer_list>
 
@@ -120,11 +121,15 @@ Code stateOnSaturationLine(double target, double x, Along given, const Config& c
   };
   double t = 0;
   bool found = false;
+  Sample b = mixed(line.at[0]);
   for (; k + 1 < Knots::kCount && !found && !failed; ++k) {
+    const Sample a = b;
+    b = mixed(line.at[k + 1]);
     if (k == Knots::kJump) continue;
-    const Sample a = mixed(line.at[k]), b = mixed(line.at[k + 1]);
-    // Stretches that cannot hold the target (it beyond both ends, away from any extremum)
-    // are passed without a start.
+    // A stretch without a turning point holds the target only between its ends' values.
+    if (!(std::islessequal(std::fmin(a.f, b.f), target) && std::isgreaterequal(std::fmax(a.f, b.f), target)) &&
+        !std::isless(a.df * b.df, 0.0))
+      continue;
     const bool between = std::isless((a.f - target) * (b.f - target), 0.0);
     const double start = between ? hermiteStart(line.t[k], a, line.t[k + 1], b, target) : NAN;
     found = firstOnStretch(at, line.t[k], line.t[k + 1], target, true, t, start);
@@ -204,6 +209,20 @@ bool wetUV(double u, double v, const Config& cfg, vlm_state& out) {
   if (!(std::isgreaterequal(x, 1e-9) && std::islessequal(x, 1.0 - 1e-9))) return false;
   fillWet(lastT, x, last, cfg, out);
   return true;
+}
+
+bool maybeWet(double t, Along given, double target) {
+  const Knots& line = knots();
+  if (!(t >= line.t[0] && t <= Knots::kFirst + Knots::kStep * (Knots::kRegular - 1))) return true;
+  const int k = t < Knots::kFirst ? 0 : std::min(1 + int((t - Knots::kFirst) / Knots::kStep), Knots::kRegular - 1);
+  const Phases &a = line.at[k], &b = line.at[k + 1];
+  const Sample* qa = given == Along::V ? a.v : given == Along::H ? a.h : a.s;
+  const Sample* qb = given == Along::V ? b.v : given == Along::H ? b.h : b.s;
+  const double liquid = hermite(line.t[k], qa[0], line.t[k + 1], qb[0], t);
+  const double vapour = hermite(line.t[k], qa[1], line.t[k + 1], qb[1], t);
+  // The cubic stands within some 1e-8 of the line's values over 5 K; 1e-6 leaves room.
+  const double lo = std::fmin(liquid, vapour), hi = std::fmax(liquid, vapour);
+  return !(target < lo - 1e-6 * std::fabs(lo) || target > hi + 1e-6 * std::fabs(hi));
 }
 
 }  // namespace vlm::state

@@ -74,6 +74,10 @@ Code stateOnIsotherm(double t, double target, Along given, const Config& cfg, vl
 // Wet steam of dryness x whose h or s is the target: the one of lowest temperature.
 Code stateOnSaturationLine(double target, double x, Along given, const Config& cfg, vlm_state& out);
 
+// Whether v, h or s at T (up to 645 K) may lie between the saturated phases' values, from the
+// line's knots without computing it; true above 645 K.
+bool maybeWet(double t, Along given, double target);
+
 // Wet steam of internal energy u and volume v below 645 K, clear of the dome's edges; false
 // where it finds none.
 bool wetUV(double u, double v, const Config& cfg, vlm_state& out);
