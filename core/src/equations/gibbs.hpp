@@ -74,6 +74,11 @@ struct Equation : Formulas<Constants> {
     const Gamma g = at<kernels::S | kernels::SY | kernels::SYY>(p, t);
     return {enthalpy(g), entropy(g), isobaric(g)};
   }
+  // h and cp alone (s is NaN): a Newton step for h along an isobar, without gamma itself.
+  static AlongIsobar enthalpyAlongIsobar(double p, double t) {
+    const Gamma g = at<kernels::SY | kernels::SYY>(p, t);
+    return {enthalpy(g), NAN, isobaric(g)};
+  }
   static InPT inPT(double p, double t) {
     const Gamma g = at<kernels::S | kernels::SX | kernels::SY | kernels::SYY | kernels::SXY>(p, t);
     InPT out;

@@ -48,6 +48,11 @@ AlongIsobar alongIsobar(double p, double t) {
 
 VolumeSlopes slopes(double p, double t) { return F::slopes(gamma<F::kSlopes>(p, t), t); }
 
+AlongIsobar enthalpyAlongIsobar(double p, double t) {
+  const gibbs::Gamma g = gamma<SY | SYY>(p, t);
+  return {F::enthalpy(g), NAN, F::isobaric(g)};
+}
+
 InPT inPT(double p, double t) {
   const gibbs::Gamma g = gamma<S | SX | SY | SYY | SXY>(p, t);
   InPT out;

@@ -14,10 +14,11 @@ double cp(double p, double t);
 double cv(double p, double t);
 double w(double p, double t);
 
-CaloricSet all(double p, double t);                 // every property from one evaluation
-VolumeSlopes slopes(double p, double t);            // v and its slopes in T and in p
-AlongIsobar alongIsobar(double p, double t);        // h, s, cp
-InPT inPT(double p, double t);                      // h, s, cp, v, (dv/dT) at constant p
-InPTWithSlopes inPTWithSlopes(double p, double t);  // h, cp, v and its slopes
+CaloricSet all(double p, double t);                   // every property from one evaluation
+VolumeSlopes slopes(double p, double t);              // v and its slopes in T and in p
+AlongIsobar alongIsobar(double p, double t);          // h, s, cp
+AlongIsobar enthalpyAlongIsobar(double p, double t);  // h, cp (s NaN)
+InPT inPT(double p, double t);                        // h, s, cp, v, (dv/dT) at constant p
+InPTWithSlopes inPTWithSlopes(double p, double t);    // h, cp, v and its slopes
 
 }  // namespace vlm::region1

@@ -86,7 +86,7 @@ class Isobar {
       }
       for (int n = 0;; ++n) {
         if (n == 20 || !clearInside(st, t)) return false;
-        const AlongIsobar c = isobar(st.region, p_, t);
+        const AlongIsobar c = along(st.region, t);
         const double step = (value(c, g_) - target) / slope(c, t, g_);
         t -= step;
         if (std::fabs(step) <= kStepDone) break;
@@ -167,7 +167,7 @@ class Isobar {
     for (End* end : {&st.lo, &st.hi}) {
       if (!std::isnan(end->g)) continue;
       if (st.region != 3) {
-        end->g = value(isobar(st.region, p_, end->t), g_);
+        end->g = value(along(st.region, end->t), g_);
         continue;
       }
       const bool nextToWet = end->t == ts_;
@@ -221,7 +221,7 @@ class Isobar {
     double lo = st.lo.t, hi = st.hi.t;
     double t = start(st, target);
     for (int k = 0; k < kNewtonCap; ++k) {
-      const AlongIsobar c = isobar(st.region, p_, t);
+      const AlongIsobar c = along(st.region, t);
       const double f = value(c, g_) - target;
       if (f == 0) break;
       (f < 0 ? lo : hi) = t;
@@ -240,6 +240,11 @@ class Isobar {
 
   static bool clearInside(const Stretch& st, double t) {
     return std::isfinite(t) && t > st.lo.t + kClear && t < st.hi.t - kClear;
+  }
+
+  // What a step along the isobar needs of region 1, 2 or 5 at t: s only where s is given.
+  AlongIsobar along(int region, double t) const {
+    return g_ == Given::H ? enthalpyAlongIsobar(region, p_, t) : isobar(region, p_, t);
   }
 
   // The backward equation's temperature of region 1, 2 or 3 (NaN for 5).

@@ -38,6 +38,11 @@ AlongIsobar isobar(int region, double p, double t) {
   return byRegion(region, p, t, region1::alongIsobar, region2::alongIsobar, region5::alongIsobar);
 }
 
+AlongIsobar enthalpyAlongIsobar(int region, double p, double t) {
+  return byRegion(region, p, t, region1::enthalpyAlongIsobar, region2::enthalpyAlongIsobar,
+                  region5::enthalpyAlongIsobar);
+}
+
 InPT inPT(int region, double p, double t) {
   return byRegion(region, p, t, region1::inPT, region2::inPT, region5::inPT);
 }
