@@ -92,6 +92,11 @@ struct Equation : Formulas<Constants> {
     const Gamma g = at<F::kSlopes | kernels::SY | kernels::SYY>(p, t);
     return {enthalpy(g), isobaric(g), F::slopes(g, t)};
   }
+  // v, u, s and h from gamma's first derivatives alone; cp, cv and w NaN.
+  static CaloricSet firstDerivatives(double p, double t) {
+    const Gamma g = at<kernels::S | kernels::SX | kernels::SY>(p, t);
+    return {volume(g, t), energy(g, t), entropy(g), enthalpy(g), NAN, NAN, NAN};
+  }
   static CaloricSet all(double p, double t) {
     const Gamma g = at<kAll>(p, t);
     return {volume(g, t), energy(g, t), entropy(g), enthalpy(g), isobaric(g), isochoric(g), sound(g, t)};

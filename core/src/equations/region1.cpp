@@ -41,6 +41,11 @@ CaloricSet all(double p, double t) {
           F::isobaric(g),  F::isochoric(g), F::sound(g, t)};
 }
 
+CaloricSet firstDerivatives(double p, double t) {
+  const gibbs::Gamma g = gamma<S | SX | SY>(p, t);
+  return {F::volume(g, t), F::energy(g, t), F::entropy(g), F::enthalpy(g), NAN, NAN, NAN};
+}
+
 AlongIsobar alongIsobar(double p, double t) {
   const gibbs::Gamma g = gamma<S | SY | SYY>(p, t);
   return {F::enthalpy(g), F::entropy(g), F::isobaric(g)};

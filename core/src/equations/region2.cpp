@@ -30,6 +30,7 @@ double cp(double p, double t) { return Gibbs::cp(p, t); }
 double cv(double p, double t) { return Gibbs::cv(p, t); }
 double w(double p, double t) { return Gibbs::w(p, t); }
 CaloricSet all(double p, double t) { return Gibbs::all(p, t); }
+CaloricSet firstDerivatives(double p, double t) { return Gibbs::firstDerivatives(p, t); }
 VolumeSlopes slopes(double p, double t) { return Gibbs::slopes(p, t); }
 AlongIsobar alongIsobar(double p, double t) { return Gibbs::alongIsobar(p, t); }
 AlongIsobar enthalpyAlongIsobar(double p, double t) { return Gibbs::enthalpyAlongIsobar(p, t); }

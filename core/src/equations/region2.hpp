@@ -14,6 +14,7 @@ double cp(double p, double t);
 double cv(double p, double t);
 double w(double p, double t);
 CaloricSet all(double p, double t);                   // every property from one evaluation
+CaloricSet firstDerivatives(double p, double t);      // v, u, s, h (cp, cv, w NaN)
 VolumeSlopes slopes(double p, double t);              // v and its slopes in T and in p
 AlongIsobar alongIsobar(double p, double t);          // h, s, cp
 AlongIsobar enthalpyAlongIsobar(double p, double t);  // h, cp (s NaN)

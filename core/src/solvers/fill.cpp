@@ -156,6 +156,14 @@ Code saturation(double t, const Config& cfg, Saturation& out) {
   return kNoError;
 }
 
+Code saturationWithoutSlopes(double t, const Config& cfg, Saturation& out) {
+  if (t > T13) return saturation(t, cfg, out);
+  out.ps = pSat(t);
+  out.vapour = gibbsFirstDerivatives(2, out.ps, t);
+  out.liquid = gibbsFirstDerivatives(1, out.ps, t);
+  return kNoError;
+}
+
 namespace {
 
 PhaseFields phase(const CaloricSet& c, double t, double ps, bool transport) {

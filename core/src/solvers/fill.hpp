@@ -30,6 +30,9 @@ struct Saturation {
   CaloricSet liquid, vapour;
 };
 Code saturation(double t, const Config& cfg, Saturation& out);
+// The same where only v, u, h and s are asked for: up to 623.15 K cp, cv and w are NaN and
+// the phases take half the sums (a search along the line, before its state is filled).
+Code saturationWithoutSlopes(double t, const Config& cfg, Saturation& out);
 
 // Region 3's density at (p, T) on the liquid or the vapour side of the isotherm's loop (where
 // the pressure meets only one side, that one), to the last bit: near the critical point a

@@ -178,7 +178,7 @@ Code solveWet(double h, double s, const Config& cfg, vlm_state& out) {
   Saturation sat;
   for (int k = 0;; ++k) {
     if (k == 2 * kNewtonCap) return kNoRoot;
-    if (const Code code = saturation(t, cfg, sat)) return code;
+    if (const Code code = saturationWithoutSlopes(t, cfg, sat)) return code;
     const CaloricSet &liquid = sat.liquid, &vapour = sat.vapour;
     if (!(vapour.s > liquid.s)) {  // the phases have met: the root lies at a lower temperature
       hi = t;

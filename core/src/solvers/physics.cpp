@@ -26,6 +26,10 @@ CaloricSet gibbs(int region, double p, double t) {
   return byRegion(region, p, t, region1::all, region2::all, region5::all);
 }
 
+CaloricSet gibbsFirstDerivatives(int region, double p, double t) {
+  return byRegion(region, p, t, region1::firstDerivatives, region2::firstDerivatives, region5::firstDerivatives);
+}
+
 double specificVolume(int region, double p, double t) {
   return byRegion(region, p, t, region1::v, region2::v, region5::v);
 }

@@ -13,6 +13,8 @@ using Code = ErrorCode;
 
 // The caloric properties of regions 1, 2 and 5 at (p, T), from one evaluation.
 CaloricSet gibbs(int region, double p, double t);
+// v, u, s and h alone (cp, cv and w NaN), from half the sums.
+CaloricSet gibbsFirstDerivatives(int region, double p, double t);
 
 // The specific volume alone of regions 1, 2 and 5 at (p, T), and with its slopes.
 double specificVolume(int region, double p, double t);
