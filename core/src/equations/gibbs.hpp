@@ -87,6 +87,17 @@ struct Equation : Formulas<Constants> {
     out.dvdt = expansion(g);
     return out;
   }
+  // h, v and (dv/dT) at constant p, with s where asked for (else NaN, as cp): a Newton step
+  // in p along an isotherm for h or s.
+  template <bool withS>
+  static InPT alongIsotherm(double p, double t) {
+    const Gamma g = at<kernels::SX | kernels::SY | kernels::SXY | (withS ? kernels::S : 0u)>(p, t);
+    InPT out;
+    static_cast<AlongIsobar&>(out) = {enthalpy(g), withS ? entropy(g) : NAN, NAN};
+    out.v = volume(g, t);
+    out.dvdt = expansion(g);
+    return out;
+  }
   static VolumeSlopes slopes(double p, double t) { return F::slopes(at<F::kSlopes>(p, t), t); }
   static InPTWithSlopes inPTWithSlopes(double p, double t) {
     const Gamma g = at<F::kSlopes | kernels::SY | kernels::SYY>(p, t);

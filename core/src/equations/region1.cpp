@@ -67,6 +67,18 @@ InPT inPT(double p, double t) {
   return out;
 }
 
+template <bool withS>
+InPT alongIsotherm(double p, double t) {
+  const gibbs::Gamma g = gamma<SX | SY | SXY | (withS ? S : 0u)>(p, t);
+  InPT out;
+  static_cast<AlongIsobar&>(out) = {F::enthalpy(g), withS ? F::entropy(g) : NAN, NAN};
+  out.v = F::volume(g, t);
+  out.dvdt = F::expansion(g);
+  return out;
+}
+InPT enthalpyAlongIsotherm(double p, double t) { return alongIsotherm<false>(p, t); }
+InPT entropyAlongIsotherm(double p, double t) { return alongIsotherm<true>(p, t); }
+
 InPTWithSlopes inPTWithSlopes(double p, double t) {
   const gibbs::Gamma g = gamma<F::kSlopes | SY | SYY>(p, t);
   return {F::enthalpy(g), F::isobaric(g), F::slopes(g, t)};

@@ -35,6 +35,8 @@ VolumeSlopes slopes(double p, double t) { return Gibbs::slopes(p, t); }
 AlongIsobar alongIsobar(double p, double t) { return Gibbs::alongIsobar(p, t); }
 AlongIsobar enthalpyAlongIsobar(double p, double t) { return Gibbs::enthalpyAlongIsobar(p, t); }
 InPT inPT(double p, double t) { return Gibbs::inPT(p, t); }
+InPT enthalpyAlongIsotherm(double p, double t) { return Gibbs::alongIsotherm<false>(p, t); }
+InPT entropyAlongIsotherm(double p, double t) { return Gibbs::alongIsotherm<true>(p, t); }
 InPTWithSlopes inPTWithSlopes(double p, double t) { return Gibbs::inPTWithSlopes(p, t); }
 
 }  // namespace vlm::region2

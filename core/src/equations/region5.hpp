@@ -20,6 +20,8 @@ VolumeSlopes slopes(double p, double t);              // v and its slopes in T a
 AlongIsobar alongIsobar(double p, double t);          // h, s, cp
 AlongIsobar enthalpyAlongIsobar(double p, double t);  // h, cp (s NaN)
 InPT inPT(double p, double t);                        // h, s, cp, v, (dv/dT) at constant p
+InPT enthalpyAlongIsotherm(double p, double t);       // h, v, (dv/dT) at constant p (s, cp NaN)
+InPT entropyAlongIsotherm(double p, double t);        // the same with s
 InPTWithSlopes inPTWithSlopes(double p, double t);    // h, cp, v and its slopes
 
 }  // namespace vlm::region5

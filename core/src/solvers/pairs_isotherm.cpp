@@ -187,7 +187,7 @@ class Isotherm {
       const VolumeSlopes sl = slopes(region, p, t_);
       return {sl.v, sl.dvdp * dp};
     }
-    const InPT c = inPT(region, p, t_);
+    const InPT c = alongIsotherm(region, p, t_, given_ == Along::S);
     return given_ == Along::H ? Sample{c.h, (c.v - t_ * c.dvdt) * dp} : Sample{c.s, -c.dvdt * dp};
   }
 

@@ -51,6 +51,14 @@ InPT inPT(int region, double p, double t) {
   return byRegion(region, p, t, region1::inPT, region2::inPT, region5::inPT);
 }
 
+InPT alongIsotherm(int region, double p, double t, bool withEntropy) {
+  if (withEntropy)
+    return byRegion(region, p, t, region1::entropyAlongIsotherm, region2::entropyAlongIsotherm,
+                    region5::entropyAlongIsotherm);
+  return byRegion(region, p, t, region1::enthalpyAlongIsotherm, region2::enthalpyAlongIsotherm,
+                  region5::enthalpyAlongIsotherm);
+}
+
 InPTWithSlopes inPTWithSlopes(int region, double p, double t) {
   return byRegion(region, p, t, region1::inPTWithSlopes, region2::inPTWithSlopes, region5::inPTWithSlopes);
 }

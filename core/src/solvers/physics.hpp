@@ -31,6 +31,8 @@ AlongIsobar enthalpyAlongIsobar(int region, double p, double t);
 
 // h, s, cp, v and (dv/dT) at constant p in region 1, 2 or 5: a Newton step in (p, T).
 InPT inPT(int region, double p, double t);
+// The same without cp, and without s unless asked for: a Newton step in p along an isotherm.
+InPT alongIsotherm(int region, double p, double t, bool withEntropy);
 
 // h, cp, v and v's slopes in region 1, 2 or 5: a Newton step in (p, T) for u and v.
 InPTWithSlopes inPTWithSlopes(int region, double p, double t);
