@@ -98,6 +98,11 @@ struct Equation : Formulas<Constants> {
     out.dvdt = expansion(g);
     return out;
   }
+  // v and (dv/dT) at constant p alone (dv/dp NaN): a Newton step in T along an isobar for v.
+  static VolumeSlopes volumeAlongIsobar(double p, double t) {
+    const Gamma g = at<kernels::SX | kernels::SXY>(p, t);
+    return {volume(g, t), expansion(g), NAN};
+  }
   static VolumeSlopes slopes(double p, double t) { return F::slopes(at<F::kSlopes>(p, t), t); }
   static InPTWithSlopes inPTWithSlopes(double p, double t) {
     const Gamma g = at<F::kSlopes | kernels::SY | kernels::SYY>(p, t);

@@ -17,6 +17,7 @@ double w(double p, double t);
 CaloricSet all(double p, double t);                   // every property from one evaluation
 CaloricSet firstDerivatives(double p, double t);      // v, u, s, h (cp, cv, w NaN)
 VolumeSlopes slopes(double p, double t);              // v and its slopes in T and in p
+VolumeSlopes volumeAlongIsobar(double p, double t);   // v and its slope in T (dv/dp NaN)
 AlongIsobar alongIsobar(double p, double t);          // h, s, cp
 AlongIsobar enthalpyAlongIsobar(double p, double t);  // h, cp (s NaN)
 InPT inPT(double p, double t);                        // h, s, cp, v, (dv/dT) at constant p

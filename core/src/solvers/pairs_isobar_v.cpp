@@ -25,9 +25,9 @@ struct Stretch {
 };
 
 Sample volume(int region, double p, double t) {
-  const VolumeSlopes sl = region == 1   ? region1::slopes(p, t)
-                          : region == 2 ? region2::slopes(p, t)
-                                        : region5::slopes(p, t);
+  const VolumeSlopes sl = region == 1   ? region1::volumeAlongIsobar(p, t)
+                          : region == 2 ? region2::volumeAlongIsobar(p, t)
+                                        : region5::volumeAlongIsobar(p, t);
   return {sl.v, sl.dvdt};
 }
 
