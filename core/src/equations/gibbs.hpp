@@ -103,6 +103,11 @@ struct Equation : Formulas<Constants> {
     const Gamma g = at<kernels::SX | kernels::SXY>(p, t);
     return {volume(g, t), expansion(g), NAN};
   }
+  // v and (dv/dp) at constant T alone (dv/dT NaN): a Newton step in p along an isotherm for v.
+  static VolumeSlopes volumeAlongIsotherm(double p, double t) {
+    const Gamma g = at<kernels::SX | kernels::SXX>(p, t);
+    return {volume(g, t), NAN, F::compression(g, t)};
+  }
   static VolumeSlopes slopes(double p, double t) { return F::slopes(at<F::kSlopes>(p, t), t); }
   static InPTWithSlopes inPTWithSlopes(double p, double t) {
     const Gamma g = at<F::kSlopes | kernels::SY | kernels::SYY>(p, t);

@@ -52,6 +52,10 @@ AlongIsobar alongIsobar(double p, double t) {
 }
 
 VolumeSlopes slopes(double p, double t) { return F::slopes(gamma<F::kSlopes>(p, t), t); }
+VolumeSlopes volumeAlongIsotherm(double p, double t) {
+  const gibbs::Gamma g = gamma<SX | SXX>(p, t);
+  return {F::volume(g, t), NAN, F::compression(g, t)};
+}
 VolumeSlopes volumeAlongIsobar(double p, double t) {
   const gibbs::Gamma g = gamma<SX | SXY>(p, t);
   return {F::volume(g, t), F::expansion(g), NAN};

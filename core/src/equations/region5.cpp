@@ -33,6 +33,7 @@ CaloricSet all(double p, double t) { return Gibbs::all(p, t); }
 CaloricSet firstDerivatives(double p, double t) { return Gibbs::firstDerivatives(p, t); }
 VolumeSlopes slopes(double p, double t) { return Gibbs::slopes(p, t); }
 VolumeSlopes volumeAlongIsobar(double p, double t) { return Gibbs::volumeAlongIsobar(p, t); }
+VolumeSlopes volumeAlongIsotherm(double p, double t) { return Gibbs::volumeAlongIsotherm(p, t); }
 AlongIsobar alongIsobar(double p, double t) { return Gibbs::alongIsobar(p, t); }
 AlongIsobar enthalpyAlongIsobar(double p, double t) { return Gibbs::enthalpyAlongIsobar(p, t); }
 InPT inPT(double p, double t) { return Gibbs::inPT(p, t); }

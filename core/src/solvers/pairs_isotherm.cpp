@@ -19,8 +19,10 @@ namespace {
 
 using namespace constants;
 
-VolumeSlopes slopes(int region, double p, double t) {
-  return region == 1 ? region1::slopes(p, t) : region == 2 ? region2::slopes(p, t) : region5::slopes(p, t);
+VolumeSlopes volumeAlongIsotherm(int region, double p, double t) {
+  return region == 1   ? region1::volumeAlongIsotherm(p, t)
+         : region == 2 ? region2::volumeAlongIsotherm(p, t)
+                       : region5::volumeAlongIsotherm(p, t);
 }
 
 double valueOf(const CaloricSet& c, Along given) { return given == Along::V ? c.v : given == Along::H ? c.h : c.s; }
@@ -184,7 +186,7 @@ class Isotherm {
   // The quantity at p and its slope in q, where dp/dq is dp.
   Sample inPressure(int region, double p, double dp) const {
     if (given_ == Along::V) {
-      const VolumeSlopes sl = slopes(region, p, t_);
+      const VolumeSlopes sl = volumeAlongIsotherm(region, p, t_);
       return {sl.v, sl.dvdp * dp};
     }
     const InPT c = alongIsotherm(region, p, t_, given_ == Along::S);
