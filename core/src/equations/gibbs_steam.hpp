@@ -34,6 +34,15 @@ struct Equation : gibbs::Equation<Equation<Ideal, Residual, Constants>, Constant
     if constexpr (need & SXY) g.gpt = r.sxy;
     return g;
   }
+
+  // ln p (p in Pa) at which the ideal-gas part alone has the entropy s at t: from
+  // s / R = tau gamma0_tau - gamma0, ln(pi) = sum n0 (J - 1) tau^J - s / R.
+  static double idealGasLogPressure(double t, double s) {
+    using namespace kernels;
+    const double tau = tStar / t;
+    const Sums o = evaluate<Ideal, S | SY>(1.0, tau);
+    return std::log(pStar) + (tau * o.sy - o.s) - s / constants::R;
+  }
 };
 
 }  // namespace vlm::steam

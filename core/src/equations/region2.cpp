@@ -37,6 +37,7 @@ VolumeSlopes volumeAlongIsotherm(double p, double t) { return Gibbs::volumeAlong
 AlongIsobar alongIsobar(double p, double t) { return Gibbs::alongIsobar(p, t); }
 AlongIsobar enthalpyAlongIsobar(double p, double t) { return Gibbs::enthalpyAlongIsobar(p, t); }
 InPT inPT(double p, double t) { return Gibbs::inPT(p, t); }
+double idealGasLogPressure(double t, double s) { return Gibbs::idealGasLogPressure(t, s); }
 InPT enthalpyAlongIsotherm(double p, double t) { return Gibbs::alongIsotherm<false>(p, t); }
 InPT entropyAlongIsotherm(double p, double t) { return Gibbs::alongIsotherm<true>(p, t); }
 InPTWithSlopes inPTWithSlopes(double p, double t) { return Gibbs::inPTWithSlopes(p, t); }
