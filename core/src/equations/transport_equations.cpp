@@ -45,10 +45,6 @@ constexpr double b = -0.625;
 constexpr double mu = 1.256;
 }  // namespace surface
 
-// exp(x), with the arguments whose exp is zero (a thin gas's C3 / rb^5 term) answered without
-// the library call: the same value, without its trip through the underflow path.
-double underflowingExp(double x) { return x < -746.0 ? 0.0 : std::exp(x); }
-
 }  // namespace
 
 double thermalConductivity(double r, double t) {
@@ -75,7 +71,7 @@ double thermalConductivity(double r, double t) {
 
   const double dLambda = (d1 / tb10 + d2) * rb18 * std::exp(C1 * (1.0 - rb18 * rb)) +
                          d3 * S * rbQ * std::exp((Q / (1.0 + Q)) * (1.0 - rbQ * rb)) +
-                         d4 * underflowingExp(C2 * tb * rootT + C3 / rb5);
+                         d4 * std::exp(C2 * tb * rootT + C3 / rb5);
 
   return (lambda0 + lambda1 + dLambda) * lambdaStar;
 }
