@@ -68,9 +68,13 @@ int spans(double v, const Config& cfg, Span out[4]) {
 // only well inside its region, clear of the saturation line, region 3 and the range's ends,
 // where no other state can share the values; anything else is left to the search.
 bool newtonUV(int region, double u, double v, const Config& cfg, vlm_state& out, int steps) {
-  double t = region == 1 ? Ttriple + u / 4180.0 : Ttriple + (u - 2.375e6) / 1450.0;
+  // Steam from van der Waals' gas (a and b of water per kilogram): dense steam's u lies well
+  // below an ideal gas's at its temperature.
+  constexpr double a = 1705.0, b = 0.00169;
+  double t = region == 1 ? Ttriple + u / 4180.0 : Ttriple + (u + a / v - 2.375e6) / 1450.0;
   t = std::fmin(std::fmax(t, Ttriple), region == 1 ? T13 : T25);
-  double p = region == 1 ? 10e6 : std::fmin(R * t / v, pMax);
+  const double vdw = v > b ? R * t / (v - b) - a / (v * v) : 0.0;
+  double p = region == 1 ? 10e6 : std::fmin(vdw > 0.0 ? vdw : R * t / v, pMax);
   bool converged = false;
   double previous = HUGE_VAL;
   for (int k = 0; k < steps && !converged; ++k) {
@@ -94,10 +98,15 @@ bool newtonUV(int region, double u, double v, const Config& cfg, vlm_state& out,
     converged = scale == 1.0 && line::newtonDone(size, previous);
     previous = scale == 1.0 ? size : HUGE_VAL;
   }
-  if (!converged || !(p >= pMin * 1.01 && p <= pMax * 0.99 && t >= Ttriple + 0.1)) return false;
-  // Clear of the saturation line (by 1 % of its pressure), region 3 and region 5.
-  if (region == 1 && !(t <= T13 - 0.1 && p >= pSat(t) * 1.01)) return false;
-  if (region == 2 && !(t <= T25 ? p <= (t <= T13 ? pSat(t) : p23(t)) * 0.99 : t <= T5 - 0.1)) return false;
+  // Inside the range (a state just beyond an end by rounding is the search's to place).
+  if (!converged || !(p >= pMin && p <= pMax && t >= Ttriple + 0.1)) return false;
+  // Clear of the saturation line by rounding: up to 623.15 K the saturated phases are regions
+  // 1's and 2's own states, so u and v run on into wet steam without a step.  Clear of region 3
+  // by 1 % of the pressure (the equations differ a little where they meet), and of region 5.
+  constexpr double line = 1e-6, b23 = 1e-2;
+  if (region == 1 && !(t <= T13 - 0.1 && p >= pSat(t) * (1.0 + line))) return false;
+  if (region == 2 && !(t <= T25 ? p <= (t <= T13 ? pSat(t) * (1.0 - line) : p23(t) * (1.0 - b23)) : t <= T5 - 0.1))
+    return false;
   int placed = 0;
   if (regionPT(p, t, cfg, placed) != kNoError || placed != region) return false;
   return statePT(region, p, t, cfg, out) == kNoError;
