@@ -29,6 +29,11 @@ struct CaloricSet {
   }
 };
 
+// A quantity and its slope in temperature.
+struct ValueAndSlope {
+  double value, slope;
+};
+
 // What a Newton step along an isobar needs, from one evaluation of half the cost of all seven:
 // h and s and their common slope (dh/dT = cp, ds/dT = cp / T).
 struct AlongIsobar {

@@ -35,6 +35,15 @@ struct Equation : gibbs::Equation<Equation<Ideal, Residual, Constants>, Constant
     return g;
   }
 
+  // The ideal-gas part's internal energy at t and its slope, cv: u0 = R T (tau gamma0_tau - 1),
+  // cv0 = -R (tau^2 gamma0_tau,tau + 1).
+  static ValueAndSlope idealGasEnergy(double t) {
+    using namespace kernels;
+    const double tau = tStar / t;
+    const Sums o = evaluate<Ideal, SY | SYY>(1.0, tau);
+    return {constants::R * t * (tau * o.sy - 1.0), -constants::R * (tau * tau * o.syy + 1.0)};
+  }
+
   // ln p (p in Pa) at which the ideal-gas part alone has the entropy s at t: from
   // s / R = tau gamma0_tau - gamma0, ln(pi) = sum n0 (J - 1) tau^J - s / R.
   static double idealGasLogPressure(double t, double s) {

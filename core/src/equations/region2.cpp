@@ -38,6 +38,7 @@ AlongIsobar alongIsobar(double p, double t) { return Gibbs::alongIsobar(p, t); }
 AlongIsobar enthalpyAlongIsobar(double p, double t) { return Gibbs::enthalpyAlongIsobar(p, t); }
 InPT inPT(double p, double t) { return Gibbs::inPT(p, t); }
 double idealGasLogPressure(double t, double s) { return Gibbs::idealGasLogPressure(t, s); }
+ValueAndSlope idealGasEnergy(double t) { return Gibbs::idealGasEnergy(t); }
 InPT enthalpyAlongIsotherm(double p, double t) { return Gibbs::alongIsotherm<false>(p, t); }
 InPT entropyAlongIsotherm(double p, double t) { return Gibbs::alongIsotherm<true>(p, t); }
 InPTWithSlopes inPTWithSlopes(double p, double t) { return Gibbs::inPTWithSlopes(p, t); }

@@ -20,10 +20,12 @@ VolumeSlopes volumeAlongIsobar(double p, double t);    // v and its slope in T (
 VolumeSlopes volumeAlongIsotherm(double p, double t);  // v and its slope in p (dv/dT NaN)
 AlongIsobar alongIsobar(double p, double t);           // h, s, cp
 AlongIsobar enthalpyAlongIsobar(double p, double t);   // h, cp (s NaN)
-double idealGasLogPressure(double t, double s);        // ln p where an ideal gas at t has s
-InPT inPT(double p, double t);                         // h, s, cp, v, (dv/dT) at constant p
-InPT enthalpyAlongIsotherm(double p, double t);        // h, v, (dv/dT) at constant p (s, cp NaN)
-InPT entropyAlongIsotherm(double p, double t);         // the same with s
-InPTWithSlopes inPTWithSlopes(double p, double t);     // h, cp, v and its slopes
+double idealGasLogPressure(double t, double s);
+ValueAndSlope idealGasEnergy(
+    double t);  // the ideal-gas part's u at t and its slope (cv)        // ln p where an ideal gas at t has s
+InPT inPT(double p, double t);                      // h, s, cp, v, (dv/dT) at constant p
+InPT enthalpyAlongIsotherm(double p, double t);     // h, v, (dv/dT) at constant p (s, cp NaN)
+InPT entropyAlongIsotherm(double p, double t);      // the same with s
+InPTWithSlopes inPTWithSlopes(double p, double t);  // h, cp, v and its slopes
 
 }  // namespace vlm::region2

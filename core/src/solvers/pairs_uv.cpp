@@ -6,6 +6,7 @@
 #include <initializer_list>
 
 #include "equations/constants.hpp"
+#include "equations/region2.hpp"
 #include "solvers/fill.hpp"
 #include "solvers/further.hpp"
 #include "solvers/line_search.hpp"
@@ -63,54 +64,110 @@ int spans(double v, const Config& cfg, Span out[4]) {
 }
 
 // The liquid or steam state of (u, v) by Newton in (p, T) on region 1's or 2's equation, from
-// a start such states resemble (u about linear in T, steam about an ideal gas): most states
+// a start such states resemble (u about linear in T, steam about a real gas): most states
 // at a few evaluations instead of a search in T whose every step is a search in p.  It stands
 // only well inside its region, clear of the saturation line, region 3 and the range's ends,
-// where no other state can share the values; anything else is left to the search.
-bool newtonUV(int region, double u, double v, const Config& cfg, vlm_state& out, int steps) {
-  // Steam from van der Waals' gas (a and b of water per kilogram): dense steam's u lies well
-  // below an ideal gas's at its temperature.
-  constexpr double a = 1705.0, b = 0.00169;
-  double t = region == 1 ? Ttriple + u / 4180.0 : Ttriple + (u + a / v - 2.375e6) / 1450.0;
-  t = std::fmin(std::fmax(t, Ttriple), region == 1 ? T13 : T25);
-  const double vdw = v > b ? R * t / (v - b) - a / (v * v) : 0.0;
-  double p = region == 1 ? 10e6 : std::fmin(vdw > 0.0 ? vdw : R * t / v, pMax);
-  bool converged = false;
-  double previous = HUGE_VAL;
-  for (int k = 0; k < steps && !converged; ++k) {
-    const InPTWithSlopes a = inPTWithSlopes(region, p, t);
+// where no other state can share the values; anything else is left to the search.  Newton
+// runs a number of steps in all: asked again for more, it goes on where it stopped.
+class NewtonUV {
+ public:
+  NewtonUV(int region, double u, double v) : region_(region), u_(u), v_(v) {}
+
+  bool run(int steps, const Config& cfg, vlm_state& out) {
+    if (taken_ == 0) start();
+    for (; taken_ < steps && !converged_ && !failed_; ++taken_) step();
+    if (!converged_ || failed_) return false;
+    if (!checked_) {
+      checked_ = true;
+      accepted_ = accept(cfg);
+    }
+    return accepted_ && statePT(region_, p_, t_, cfg, out) == kNoError;
+  }
+
+ private:
+  // A liquid from u about linear in T.  Steam lies below the ideal gas's u by about a(T) / v,
+  // a(T) = a1 + a2 (550 K / T)^3.5 J m3/kg2 (fitted to region 2 within some 10 %, nearly the
+  // same at every pressure): T from u0(T) - a(T) / v = u by a few Newton steps on the
+  // ideal-gas part, then p from van der Waals' equation with water's a and b per kilogram.
+  // Dense steam starts near its state instead of in the liquid's range, where region 2's
+  // equation has other roots.
+  void start() {
+    if (region_ == 1) {
+      t_ = std::fmin(std::fmax(Ttriple + u_ / 4180.0, Ttriple), T13);
+      p_ = 10e6;
+      return;
+    }
+    constexpr double a1 = 1300.0, a2 = 3800.0, aPressure = 1705.0, b = 0.00169;
+    const auto attraction = [](double t) {
+      const double r = 550.0 / t, r3 = r * r * r, r35 = r3 * std::sqrt(r);
+      return ValueAndSlope{a1 + a2 * r35, -3.5 * a2 * r35 / t};
+    };
+    double t = Ttriple + (u_ - 2.375e6) / 1450.0;
+    for (int k = 0; k < 4; ++k) {
+      t = std::fmin(std::fmax(t, Ttriple), T25);
+      const ValueAndSlope u0 = region2::idealGasEnergy(t), a = attraction(t);
+      const double next = t - (u0.value - a.value / v_ - u_) / (u0.slope - a.slope / v_);
+      if (!std::isfinite(next)) break;
+      t = next;
+    }
+    t_ = std::fmin(std::fmax(t, Ttriple), T25);
+    const double vdw = v_ > b ? R * t_ / (v_ - b) - aPressure / (v_ * v_) : 0.0;
+    p_ = std::fmin(vdw > 0.0 ? vdw : R * t_ / v_, pMax);
+  }
+
+  void step() {
+    double& p = p_;
+    double& t = t_;
+    const InPTWithSlopes a = inPTWithSlopes(region_, p, t);
     const VolumeSlopes& sl = a.volume;
-    const double fu = a.h - p * sl.v - u, fv = sl.v - v;
+    const double fu = a.h - p * sl.v - u_, fv = sl.v - v_;
     // du = (cp - p dv/dT) dT - (T dv/dT + p dv/dp) dp at constant composition.
     const double uT = a.cp - p * sl.dvdt, uP = -t * sl.dvdt - p * sl.dvdp;
     const double det = uT * sl.dvdp - uP * sl.dvdt;
     const double dt = (fu * sl.dvdp - uP * fv) / det, dp = (uT * fv - fu * sl.dvdt) / det;
-    if (!std::isfinite(dt) || !std::isfinite(dp)) return false;
+    if (!std::isfinite(dt) || !std::isfinite(dp)) {
+      failed_ = true;
+      return;
+    }
     double scale = 1.0;
     while (!(p - scale * dp > 0.0 && t - scale * dt > 200.0 && t - scale * dt < 2500.0)) {
       scale *= 0.5;
-      if (scale < 1e-6) return false;
+      if (scale < 1e-6) {
+        failed_ = true;
+        return;
+      }
     }
     t -= scale * dt;
     p -= scale * dp;
     // Done, or at the rounding: a liquid's p moves some 1e-13 of itself with the last bit of v.
     const double size = std::fmax(std::fabs(dt) / t, std::fabs(dp) / p);
-    converged = scale == 1.0 && line::newtonDone(size, previous);
-    previous = scale == 1.0 ? size : HUGE_VAL;
+    converged_ = scale == 1.0 && line::newtonDone(size, previous_);
+    previous_ = scale == 1.0 ? size : HUGE_VAL;
   }
-  // Inside the range (a state just beyond an end by rounding is the search's to place).
-  if (!converged || !(p >= pMin && p <= pMax && t >= Ttriple + 0.1)) return false;
-  // Clear of the saturation line by rounding: up to 623.15 K the saturated phases are regions
-  // 1's and 2's own states, so u and v run on into wet steam without a step.  Clear of region 3
-  // by 1 % of the pressure (the equations differ a little where they meet), and of region 5.
-  constexpr double line = 1e-6, b23 = 1e-2;
-  if (region == 1 && !(t <= T13 - 0.1 && p >= pSat(t) * (1.0 + line))) return false;
-  if (region == 2 && !(t <= T25 ? p <= (t <= T13 ? pSat(t) * (1.0 - line) : p23(t) * (1.0 - b23)) : t <= T5 - 0.1))
-    return false;
-  int placed = 0;
-  if (regionPT(p, t, cfg, placed) != kNoError || placed != region) return false;
-  return statePT(region, p, t, cfg, out) == kNoError;
-}
+
+  // Whether the state Newton converged to is one to hand out.
+  bool accept(const Config& cfg) const {
+    const double p = p_, t = t_;
+    // Inside the range (a state just beyond an end by rounding is the search's to place).
+    if (!(p >= pMin && p <= pMax && t >= Ttriple + 0.1)) return false;
+    // Clear of the saturation line by rounding: up to 623.15 K the saturated phases are
+    // regions 1's and 2's own states, so u and v run on into wet steam without a step.  Clear
+    // of region 3 by 1 % of the pressure (the equations differ a little where they meet), and
+    // of region 5.
+    constexpr double line = 1e-6, b23 = 1e-2;
+    if (region_ == 1 && !(t <= T13 - 0.1 && p >= pSat(t) * (1.0 + line))) return false;
+    if (region_ == 2 && !(t <= T25 ? p <= (t <= T13 ? pSat(t) * (1.0 - line) : p23(t) * (1.0 - b23)) : t <= T5 - 0.1))
+      return false;
+    int placed = 0;
+    return regionPT(p, t, cfg, placed) == kNoError && placed == region_;
+  }
+
+  int region_;
+  double u_, v_, p_ = 0, t_ = 0;
+  double previous_ = HUGE_VAL;
+  int taken_ = 0;
+  bool converged_ = false, failed_ = false, checked_ = false, accepted_ = false;
+};
 
 }  // namespace
 
@@ -120,9 +177,9 @@ Code stateUV(double u, double v, const Config& cfg, vlm_state& out) {
   const bool gas = v > 0.0031;
   // Most single phases converge within 10 steps, the phase of their volume first; then wet
   // steam, the other phase, region 3, and Newton given the rest of its 40 steps.
-  if (newtonUV(gas ? 2 : 1, u, v, cfg, out, 10) || wetUV(u, v, cfg, out) || newtonUV(gas ? 1 : 2, u, v, cfg, out, 10) ||
-      onRegion3Isochore(1.0 / v, Isochore::U, u, cfg, out) || newtonUV(gas ? 2 : 1, u, v, cfg, out, 40) ||
-      newtonUV(gas ? 1 : 2, u, v, cfg, out, 40))
+  NewtonUV first(gas ? 2 : 1, u, v), second(gas ? 1 : 2, u, v);
+  if (first.run(10, cfg, out) || wetUV(u, v, cfg, out) || second.run(10, cfg, out) ||
+      onRegion3Isochore(1.0 / v, Isochore::U, u, cfg, out) || first.run(40, cfg, out) || second.run(40, cfg, out))
     return kNoError;
   Span found[4];
   const int n = spans(v, cfg, found);
