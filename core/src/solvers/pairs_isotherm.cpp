@@ -12,6 +12,7 @@
 #include "solvers/fill.hpp"
 #include "solvers/line_search.hpp"
 #include "solvers/physics.hpp"
+#include "solvers/real_gas.hpp"
 #include "solvers/solve.hpp"
 
 namespace vlm::state {
@@ -59,13 +60,16 @@ class Isotherm {
     // In p where the quantity runs nearly straight in it (liquid; steam's h, a real gas's
     // correction), else in ln p (steam's v and s), kept inside the stretch.  Liquid v is
     // convex in p, so Newton from the saturated end approaches it from one side; steam's v
-    // and s start from an ideal gas's (the residual part then costs a step or two).
+    // and s start from an ideal gas's (the residual part then costs a step or two), steam's h
+    // from a thin van der Waals gas's.
     const bool inP = region == 1 || given_ == Along::H;
     const double lo = region == 1 ? pEdge : pMin, hi = region == 1 ? pMax : pEdge;
     const double qLo = inP ? lo : lnMin_, qHi = inP ? hi : std::log(hi);
-    double q = given_ == Along::V ? (region == 1 ? pEdge : std::log(R * t_ / target))
-               : inP              ? 0.5 * (lo + hi)
-                                  : region2::idealGasLogPressure(t_, target);
+    double q = given_ == Along::V   ? (region == 1 ? pEdge : std::log(R * t_ / target))
+               : given_ == Along::H ? real_gas::pressureOfEnthalpy(t_, target)
+               : inP                ? 0.5 * (lo + hi)
+                                    : region2::idealGasLogPressure(t_, target);
+    if (std::isnan(q)) q = 0.5 * (qLo + qHi);
     q = std::fmin(std::fmax(q, qLo), qHi);
     double previous = HUGE_VAL;
     for (int k = 0; k < 12; ++k) {

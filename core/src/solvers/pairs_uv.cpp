@@ -6,11 +6,11 @@
 #include <initializer_list>
 
 #include "equations/constants.hpp"
-#include "equations/region2.hpp"
 #include "solvers/fill.hpp"
 #include "solvers/further.hpp"
 #include "solvers/line_search.hpp"
 #include "solvers/physics.hpp"
+#include "solvers/real_gas.hpp"
 #include "solvers/solve.hpp"
 
 namespace vlm::state {
@@ -85,34 +85,26 @@ class NewtonUV {
   }
 
  private:
-  // A liquid from u about linear in T.  Steam lies below the ideal gas's u by about a(T) / v,
-  // a(T) = a1 + a2 (550 K / T)^3.5 J m3/kg2 (fitted to region 2 within some 10 %, nearly the
-  // same at every pressure): T from u0(T) - a(T) / v = u by a few Newton steps on the
-  // ideal-gas part, then p from van der Waals' equation with water's a and b per kilogram.
-  // Dense steam starts near its state instead of in the liquid's range, where region 2's
-  // equation has other roots.
+  // A liquid from u about linear in T; steam from T where the ideal-gas part's u less the
+  // real gas's attraction / v is u (a few Newton steps on the ideal-gas part), then p from van
+  // der Waals' equation.
   void start() {
     if (region_ == 1) {
       t_ = std::fmin(std::fmax(Ttriple + u_ / 4180.0, Ttriple), T13);
       p_ = 10e6;
       return;
     }
-    constexpr double a1 = 1300.0, a2 = 3800.0, aPressure = 1705.0, b = 0.00169;
-    const auto attraction = [](double t) {
-      const double r = 550.0 / t, r3 = r * r * r, r35 = r3 * std::sqrt(r);
-      return ValueAndSlope{a1 + a2 * r35, -3.5 * a2 * r35 / t};
-    };
     double t = Ttriple + (u_ - 2.375e6) / 1450.0;
     for (int k = 0; k < 4; ++k) {
       t = std::fmin(std::fmax(t, Ttriple), T25);
-      const ValueAndSlope u0 = region2::idealGasEnergy(t), a = attraction(t);
+      const ValueAndSlope u0 = region2::idealGasEnergy(t), a = real_gas::attraction(t);
       const double next = t - (u0.value - a.value / v_ - u_) / (u0.slope - a.slope / v_);
       if (!std::isfinite(next)) break;
       t = next;
     }
     t_ = std::fmin(std::fmax(t, Ttriple), T25);
-    const double vdw = v_ > b ? R * t_ / (v_ - b) - aPressure / (v_ * v_) : 0.0;
-    p_ = std::fmin(vdw > 0.0 ? vdw : R * t_ / v_, pMax);
+    const double vdw = real_gas::pressure(t_, v_);
+    p_ = std::fmin(std::isnan(vdw) ? R * t_ / v_ : vdw, pMax);
   }
 
   void step() {
