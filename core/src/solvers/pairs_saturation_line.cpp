@@ -71,10 +71,17 @@ const Knots& knots() {
   return k;
 }
 
-// The cubic through both ends' values and slopes, at t.
-double hermite(double t0, const Sample& a, double t1, const Sample& b, double t) {
-  const double h = t1 - t0, u = (t - t0) / h, u2 = u * u, u3 = u2 * u;
+// The cubic through both ends' values and slopes over a stretch of length h, at the fraction
+// u of it.
+double cubic(const Sample& a, const Sample& b, double h, double u) {
+  const double u2 = u * u, u3 = u2 * u;
   return (2 * u3 - 3 * u2 + 1) * a.f + (u3 - 2 * u2 + u) * h * a.df + (3 * u2 - 2 * u3) * b.f + (u3 - u2) * h * b.df;
+}
+
+// The same cubic between t0 and t1, at t.
+double hermite(double t0, const Sample& a, double t1, const Sample& b, double t) {
+  const double h = t1 - t0;
+  return cubic(a, b, h, (t - t0) / h);
 }
 
 // Where the cubic through both ends' values and slopes meets the target: over 5 K a start
@@ -83,9 +90,8 @@ double hermiteStart(double t0, const Sample& a, double t1, const Sample& b, doub
   const double h = t1 - t0;
   double u = a.f == b.f ? 0.5 : (target - a.f) / (b.f - a.f);
   for (int k = 0; k < 6; ++k) {
-    const double u2 = u * u, u3 = u2 * u;
-    const double f =
-        (2 * u3 - 3 * u2 + 1) * a.f + (u3 - 2 * u2 + u) * h * a.df + (3 * u2 - 2 * u3) * b.f + (u3 - u2) * h * b.df;
+    const double u2 = u * u;
+    const double f = cubic(a, b, h, u);
     const double df = (6 * u2 - 6 * u) * (a.f - b.f) + (3 * u2 - 4 * u + 1) * h * a.df + (3 * u2 - 2 * u) * h * b.df;
     const double next = u - (f - target) / df;
     if (!std::isfinite(next)) break;
