@@ -108,6 +108,8 @@ struct Equation : Formulas<Constants> {
     const Gamma g = at<kernels::SX | kernels::SXX>(p, t);
     return {volume(g, t), NAN, F::compression(g, t)};
   }
+  static InPT enthalpyAlongIsotherm(double p, double t) { return alongIsotherm<false>(p, t); }
+  static InPT entropyAlongIsotherm(double p, double t) { return alongIsotherm<true>(p, t); }
   static VolumeSlopes slopes(double p, double t) { return F::slopes(at<F::kSlopes>(p, t), t); }
   static InPTWithSlopes inPTWithSlopes(double p, double t) {
     const Gamma g = at<F::kSlopes | kernels::SY | kernels::SYY>(p, t);

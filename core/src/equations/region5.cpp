@@ -22,23 +22,9 @@ using Gibbs = steam::Equation<Ideal, Residual, Constants>;
 
 }  // namespace
 
-double v(double p, double t) { return Gibbs::v(p, t); }
-double u(double p, double t) { return Gibbs::u(p, t); }
-double s(double p, double t) { return Gibbs::s(p, t); }
-double h(double p, double t) { return Gibbs::h(p, t); }
-double cp(double p, double t) { return Gibbs::cp(p, t); }
-double cv(double p, double t) { return Gibbs::cv(p, t); }
-double w(double p, double t) { return Gibbs::w(p, t); }
-CaloricSet all(double p, double t) { return Gibbs::all(p, t); }
-CaloricSet firstDerivatives(double p, double t) { return Gibbs::firstDerivatives(p, t); }
-VolumeSlopes slopes(double p, double t) { return Gibbs::slopes(p, t); }
-VolumeSlopes volumeAlongIsobar(double p, double t) { return Gibbs::volumeAlongIsobar(p, t); }
-VolumeSlopes volumeAlongIsotherm(double p, double t) { return Gibbs::volumeAlongIsotherm(p, t); }
-AlongIsobar alongIsobar(double p, double t) { return Gibbs::alongIsobar(p, t); }
-AlongIsobar enthalpyAlongIsobar(double p, double t) { return Gibbs::enthalpyAlongIsobar(p, t); }
-InPT inPT(double p, double t) { return Gibbs::inPT(p, t); }
-InPT enthalpyAlongIsotherm(double p, double t) { return Gibbs::alongIsotherm<false>(p, t); }
-InPT entropyAlongIsotherm(double p, double t) { return Gibbs::alongIsotherm<true>(p, t); }
-InPTWithSlopes inPTWithSlopes(double p, double t) { return Gibbs::inPTWithSlopes(p, t); }
+#define VLM_GIBBS_FUNCTION(R, name) \
+  R name(double p, double t) { return Gibbs::name(p, t); }
+#include "equations/gibbs_functions.inc"
+#undef VLM_GIBBS_FUNCTION
 
 }  // namespace vlm::region5
