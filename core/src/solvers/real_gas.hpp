@@ -23,8 +23,11 @@ inline ValueAndSlope attraction(double t) {
 }
 
 // Van der Waals' pressure at (T, v), or NaN where it has none (v within b, or not positive).
+// No comparison meets the NaN: it would raise the invalid flag, a fault to a caller who
+// unmasked that trap.
 inline double pressure(double t, double v) {
-  const double p = v > b ? constants::R * t / (v - b) - a / (v * v) : NAN;
+  if (!(v > b)) return NAN;
+  const double p = constants::R * t / (v - b) - a / (v * v);
   return p > 0.0 ? p : NAN;
 }
 
