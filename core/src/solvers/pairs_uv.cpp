@@ -66,8 +66,9 @@ int spans(double v, const Config& cfg, Span out[4]) {
 // The liquid or steam state of (u, v) by Newton in (p, T) on region 1's or 2's equation, from
 // a start such states resemble (u about linear in T, steam about a real gas): most states
 // at a few evaluations instead of a search in T whose every step is a search in p.  It stands
-// only well inside its region, clear of the saturation line, region 3 and the range's ends,
-// where no other state can share the values; anything else is left to the search.  Newton
+// only inside the range and its region, clear of the saturation line by rounding and of
+// region 3 by 1 %, where no other state can share the values; anything else is left to the
+// search.  Newton
 // runs a number of steps in all: asked again for more, it goes on where it stopped.
 class NewtonUV {
  public:
