@@ -16,13 +16,13 @@
 #define VELMORA_H
 
 #if defined(_WIN32)
-#  if defined(VLMCORE5_BUILD)
-#    define VELMORA_API __declspec(dllexport)
-#  else
-#    define VELMORA_API __declspec(dllimport)
-#  endif
+#if defined(VLMCORE5_BUILD)
+#define VELMORA_API __declspec(dllexport)
 #else
-#  define VELMORA_API __attribute__((visibility("default")))
+#define VELMORA_API __declspec(dllimport)
+#endif
+#else
+#define VELMORA_API __attribute__((visibility("default")))
 #endif
 
 #include <stddef.h>
@@ -69,6 +69,9 @@ enum vlm_fields {
   VLM_FIELDS_FURTHER = 4,   /* g ... delta_t below */
   VLM_FIELDS_ALL = 7
 };
+/* The caloric properties vlm_properties_pt computes: v [m3/kg], u, h [J/kg], s, cp, cv
+ * [J/(kg K)], w [m/s]. */
+enum vlm_quantity { VLM_Q_V, VLM_Q_U, VLM_Q_S, VLM_Q_H, VLM_Q_CP, VLM_Q_CV, VLM_Q_W };
 /* VLM_IAPWS95: the scientific formulation with the viscosity of 2008, the conductivity of 2011
  * and the surface tension of 2014, 273.16 K to 1273 K, above 0 up to 1000 MPa; region says where
  * IAPWS-IF97 puts (p, T) (4: wet steam).  At the critical point itself its cp and cv are
@@ -121,6 +124,13 @@ VELMORA_API int vlm_state_get(int pair, double a, double b, const vlm_settings* 
  * is returned (0 when all succeed).  A failed element's fields are NaN, its region 0. */
 VELMORA_API int vlm_states_get(int pair, size_t n, const double* a, const double* b, const vlm_settings* cfg,
                                vlm_state_ex* out, int* codes);
+/* A caloric property (enum vlm_quantity) at n points (p[i], T[i]) in one call: out[i] and
+ * codes[i] (codes may be null) are the value and code of the single export of that property
+ * (vlmVPT, vlmUPT, vlmSPT, vlmHPT, vlmCPPT, vlmCVPT, vlmWPT) at that point, bit for bit, except
+ * that a failed element's value is NaN; the first failing element's code is returned (0 when
+ * all succeed), or 2 for an unknown quantity.  The settings are cfg's (null: the defaults). */
+VELMORA_API int vlm_properties_pt(int quantity, size_t n, const double* p, const double* T, const vlm_settings* cfg,
+                                  double* out, int* codes);
 
 /* Any first partial derivative (d of / d wrt) at constant `held` of a state the library gave,
  * from the derivatives of IAPWS-IF97's equations; the names are "p", "T", "v", "rho", "u", "h", "s", "g"

@@ -16,6 +16,38 @@ struct CallOptions {
 
 CallOptions parseOptions(const py::object& errors, bool codes, int workers);
 
+// Elements [begin, end) of `b` gathered into blocks, each block computed by one call
+// eval.block(n, x, values, codes) (the export's array form) straight into the output, whose
+// flat positions run on with the elements', then delivered in order.
+template <class Out, std::size_t N, class Eval, class Stopped, class Deliver>
+void inBlocks(const Broadcast<N>& b, py::ssize_t begin, py::ssize_t end, const Eval& eval, Out* values,
+              Stopped& stopped, Deliver& deliver) {
+  constexpr std::size_t kBlock = 256;
+  std::array<std::array<double, kBlock>, N> in;
+  std::array<int, kBlock> codes;
+  std::size_t m = 0;
+  py::ssize_t first = begin;  // the flat position of the block's first element
+  auto flush = [&] {
+    std::array<const double*, N> x;
+    for (std::size_t i = 0; i < N; ++i) x[i] = in[i].data();
+    eval.block(m, x, values + first, codes.data());
+    const std::size_t n = m;
+    m = 0;
+    for (std::size_t k = 0; k < n; ++k) {
+      if (!deliver(first + static_cast<py::ssize_t>(k), codes[k])) return false;
+    }
+    first += static_cast<py::ssize_t>(n);
+    return true;
+  };
+  bool going = true;
+  b.run(begin, end, [&](py::ssize_t, const std::array<double, N>& x) {
+    if (stopped()) return going = false;
+    for (std::size_t i = 0; i < N; ++i) in[i][m] = x[i];
+    return ++m < kBlock || (going = flush());
+  });
+  if (going && m > 0) flush();
+}
+
 // Evaluates over `b` into `out` (an array of b.shape whose items are Out).  Every worker
 // thread makes one `typename Element::Worker worker(element)` and calls worker(x, Out&),
 // which returns the element's code; Element::fail(Out&) writes the value of a failed
@@ -40,9 +72,8 @@ py::object evaluate(const Broadcast<N>& b, py::array out, const CallOptions& o, 
           typename Element::Worker eval(element);
           FirstFailure& first = failures[worker];
           unsigned count = 0;
-          b.run(begin, end, [&](py::ssize_t flat, const std::array<double, N>& x) {
-            if (++count % 1024 == 0 && (worker == 0 ? interrupt.poll() : interrupt.stopped())) return false;
-            const int code = eval(x, values[flat]);
+          // One element's value and code; false where the range stops (raising at a failure).
+          auto deliver = [&](py::ssize_t flat, int code) {
             if (codeData) codeData[flat] = static_cast<std::int8_t>(code);
             if (code == 0) return true;
             Element::fail(values[flat]);
@@ -50,6 +81,14 @@ py::object evaluate(const Broadcast<N>& b, py::array out, const CallOptions& o, 
             // Raising: this range stops at its first failure; the first range that failed
             // holds the first failing element.
             return !raise;
+          };
+          auto stopped = [&] { return ++count % 1024 == 0 && (worker == 0 ? interrupt.poll() : interrupt.stopped()); };
+          if constexpr (requires { eval.blocks(); }) {
+            if (eval.blocks()) return inBlocks<Out, N>(b, begin, end, eval, values, stopped, deliver);
+          }
+          b.run(begin, end, [&](py::ssize_t flat, const std::array<double, N>& x) {
+            if (stopped()) return false;
+            return deliver(flat, eval(x, values[flat]));
           });
         },
         [&] { interrupt.poll(); });

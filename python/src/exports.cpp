@@ -15,6 +15,7 @@
 
 #include "common.hpp"
 #include "evaluate.hpp"
+#include "faces/batches.hpp"
 #include "faces/caller_settings.hpp"
 #include "faces/computing.hpp"
 #include "faces/guard.hpp"
@@ -98,6 +99,7 @@ struct ExportElement {
   vlm::Config config;
   vlm::limits::Check check;
   const std::array<const char*, N>& names;
+  vlm::batch::PT batch = nullptr;  // the export's array form, where it has one
 
   std::string describe(const std::array<double, N>& x) const {
     return brokenLimit(check, x.data(), names.data(), N, config.checkRange);
@@ -111,6 +113,21 @@ struct ExportElement {
           [&](const vlm::Config& c) { return std::apply([&](auto... a) { return e.f(c, a...); }, x); }, e.config);
       out = r.value;
       return r.code;
+    }
+
+    // Blocks of elements in one guard, where the export has an array form.
+    bool blocks() const {
+      if constexpr (std::is_same_v<R, double> && N == 2) return e.batch != nullptr;
+      return false;
+    }
+    void block(std::size_t n, const std::array<const double*, N>& x, R* out, int* codes) const {
+      if constexpr (std::is_same_v<R, double> && N == 2) {
+        vlm::frame::guardedBatch(
+            [&](std::size_t begin, std::size_t end) {
+              e.batch(e.config, end - begin, x[0] + begin, x[1] + begin, out + begin, codes + begin);
+            },
+            n, codes);
+      }
     }
   };
   static void fail(R& out) { out = failedValue<R>(); }
@@ -135,9 +152,9 @@ bool readArguments(const std::array<py::handle, N>& args, const char* function, 
 template <class R, std::size_t N>
 py::object call(typename Pointer<R, N>::type f, const char* function, const std::array<const char*, N>& names,
                 vlm::limits::Check check, const std::array<py::handle, N>& args, const py::object& settings,
-                const py::object& errors, bool codes, int workers) {
+                const py::object& errors, bool codes, int workers, vlm::batch::PT batch) {
   const CallOptions o = parseOptions(errors, codes, workers);
-  const ExportElement<R, N> element{f, vlm::fromCaller(settingsOf(settings)), check, names};
+  const ExportElement<R, N> element{f, vlm::fromCaller(settingsOf(settings)), check, names, batch};
   std::array<double, N> x;
   std::array<py::object, N> arrays;
   if (readArguments(args, function, names, x, arrays)) {
@@ -229,6 +246,7 @@ template <class R, std::size_t N, std::size_t... I>
 void define(py::module_& m, const char* name, const Entry& e, const std::array<const char*, N>& names, const char* doc,
             std::index_sequence<I...>) {
   const auto f = reinterpret_cast<typename Pointer<R, N>::type>(computationOf(e.name));
+  const vlm::batch::PT batch = vlm::batch::ofExport(e.name);
   int tAt = -1;
   for (std::size_t i = 0; i < N; ++i) {
     if (std::string_view(names[i]) == "t") tAt = static_cast<int>(i);
@@ -238,8 +256,8 @@ void define(py::module_& m, const char* name, const Entry& e, const std::array<c
   if (tAt < 0) {
     m.def(
         name,
-        [f, name, names, check](Arg<I>... a, O s, O err, bool c, int w) {
-          return call<R, N>(f, name, names, check, {a...}, s, err, c, w);
+        [f, name, names, check, batch](Arg<I>... a, O s, O err, bool c, int w) {
+          return call<R, N>(f, name, names, check, {a...}, s, err, c, w, batch);
         },
         py::arg_v(names[I], missing(), names[I])..., py::kw_only(), py::arg("settings") = py::none(),
         py::arg("errors") = "raise", py::arg("codes") = false, py::arg("workers") = 1, doc);
@@ -248,14 +266,14 @@ void define(py::module_& m, const char* name, const Entry& e, const std::array<c
   }
   m.def(
       name,
-      [f, name, names, check, tAt](Arg<I>... a, O s, O err, bool c, int w, O T) {
+      [f, name, names, check, tAt, batch](Arg<I>... a, O s, O err, bool c, int w, O T) {
         std::array<py::handle, N> args{a...};
         if (T.ptr() != missing().ptr()) {
           if (args[tAt].ptr() != missing().ptr())
             throw py::type_error(std::string(name) + "() got the temperature twice, as t and as T");
           args[tAt] = T;
         }
-        return call<R, N>(f, name, names, check, args, s, err, c, w);
+        return call<R, N>(f, name, names, check, args, s, err, c, w, batch);
       },
       py::arg_v(names[I], missing(), names[I])..., py::kw_only(), py::arg("settings") = py::none(),
       py::arg("errors") = "raise", py::arg("codes") = false, py::arg("workers") = 1, py::arg_v("T", missing(), "t"),

@@ -2,6 +2,8 @@
 // as a function of (p, t), and of region 3 as a function of (density, t).
 #pragma once
 
+#include <cstddef>
+
 #include "equations/caloric.hpp"
 #include "equations/region1.hpp"
 #include "equations/region2.hpp"
@@ -43,6 +45,22 @@ inline CaloricSet (*allPT(int region))(double, double) {
       return region2::all;
     case 5:
       return region5::all;
+    default:
+      return nullptr;
+  }
+}
+
+// Property q of region 1, 2 or 5 at n points (region1::caloricLanes and so on); nullptr for
+// any other region.
+using PTLanes = void (*)(Caloric q, std::size_t n, const double* p, const double* t, double* out);
+inline PTLanes caloricLanesPT(int region) {
+  switch (region) {
+    case 1:
+      return region1::caloricLanes;
+    case 2:
+      return region2::caloricLanes;
+    case 5:
+      return region5::caloricLanes;
     default:
       return nullptr;
   }

@@ -20,15 +20,15 @@ struct Equation : gibbs::Equation<Equation<Ideal, Residual, Constants>, Constant
 
   // The derivatives of gamma at (p, t).  The pressure derivatives of the ideal-gas part are
   // taken in closed form (1/pi, -1/pi^2); ln(pi) is formed only for gamma itself.
-  template <unsigned need>
-  static gibbs::Gamma gamma(double p, double t) {
+  template <unsigned need, class V>
+  static gibbs::GammaOf<V> gamma(V p, V t) {
     using namespace kernels;
-    gibbs::Gamma g{p / pStar, tStar / t, 0, 0, 0, 0, 0, 0};
-    const Sums o = evaluate<Ideal, need&(S | SY | SYY)>(1.0, g.tau);
-    const Sums r = evaluate<Residual, need>(g.pi, g.tau - shift);
-    if constexpr (need & S) g.g = std::log(g.pi) + o.s + r.s;
-    if constexpr (need & SX) g.gp = 1 / g.pi + r.sx;
-    if constexpr (need & SXX) g.gpp = -1 / (g.pi * g.pi) + r.sxx;
+    gibbs::GammaOf<V> g{p / pStar, tStar / t, V{}, V{}, V{}, V{}, V{}, V{}};
+    const SumsOf<V> o = evaluate<Ideal, need&(S | SY | SYY)>(V{} + 1.0, g.tau);
+    const SumsOf<V> r = evaluate<Residual, need>(g.pi, g.tau - shift);
+    if constexpr (need & S) g.g = eachLane(g.pi, [](double pi) { return std::log(pi); }) + o.s + r.s;
+    if constexpr (need & SX) g.gp = 1.0 / g.pi + r.sx;
+    if constexpr (need & SXX) g.gpp = -1.0 / (g.pi * g.pi) + r.sxx;
     if constexpr (need & SY) g.gt = o.sy + r.sy;
     if constexpr (need & SYY) g.gtt = o.syy + r.syy;
     if constexpr (need & SXY) g.gpt = r.sxy;

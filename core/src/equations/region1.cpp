@@ -18,10 +18,10 @@ struct Constants {
 // gamma = sum n (7.1 - pi)^I (tau - 1.222)^J: the series in x = 7.1 - pi, y = tau - 1.222,
 // so the pressure derivatives change sign with each order.
 struct Equation : gibbs::Equation<Equation, Constants> {
-  template <unsigned need>
-  static gibbs::Gamma gamma(double p, double t) {
-    const double pi = p / Constants::pStar, tau = Constants::tStar / t;
-    const Sums s = evaluate<Series, need>(7.1 - pi, tau - 1.222);
+  template <unsigned need, class V>
+  static gibbs::GammaOf<V> gamma(V p, V t) {
+    const V pi = p / Constants::pStar, tau = Constants::tStar / t;
+    const SumsOf<V> s = evaluate<Series, need>(7.1 - pi, tau - 1.222);
     return {pi, tau, s.s, -s.sx, s.sxx, s.sy, s.syy, -s.sxy};
   }
 };
@@ -33,5 +33,9 @@ using Gibbs = Equation;
   R name(double p, double t) { return Gibbs::name(p, t); }
 #include "equations/gibbs_functions.inc"
 #undef VLM_GIBBS_FUNCTION
+
+void caloricLanes(Caloric q, std::size_t n, const double* p, const double* t, double* out) {
+  Gibbs::caloricLanes(q, n, p, t, out);
+}
 
 }  // namespace vlm::region1

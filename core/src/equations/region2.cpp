@@ -27,6 +27,10 @@ using Gibbs = steam::Equation<Ideal, Residual, Constants>;
 #include "equations/gibbs_functions.inc"
 #undef VLM_GIBBS_FUNCTION
 
+void caloricLanes(Caloric q, std::size_t n, const double* p, const double* t, double* out) {
+  Gibbs::caloricLanes(q, n, p, t, out);
+}
+
 double idealGasLogPressure(double t, double s) { return Gibbs::idealGasLogPressure(t, s); }
 ValueAndSlope idealGasEnergy(double t) { return Gibbs::idealGasEnergy(t); }
 

@@ -9,6 +9,7 @@
 #pragma once
 
 #include <cmath>
+#include <cstddef>
 
 #include "faces/fp_environment.hpp"
 #include "faces/process_settings.hpp"
@@ -61,6 +62,33 @@ auto guarded(const F& f, const Config& c, const Finite& finite) -> decltype(f(c)
 template <class F>
 auto guarded(const F& f, const Config& c) -> decltype(f(c)) {
   return guarded(f, c, [](auto value) { return finiteValue(value); });
+}
+
+// n elements in the guard: run(begin, end) computes elements [begin, end) into the caller's
+// values and codes.  One guard for them all; only where a fault that the caller would have
+// trapped was raised (or the computation threw) is each element computed again in a guard of
+// its own, so that exactly the elements of single calls that would fail get code 1.
+template <class F>
+void guardedBatch(const F& run, std::size_t n, int* codes) {
+  {
+    FpEnvironment environment;
+    bool thrown = false;
+    try {
+      run(std::size_t{0}, n);
+    } catch (...) {
+      thrown = true;
+    }
+    if (!thrown && !environment.callerWouldHaveTrapped()) return;
+  }
+  for (std::size_t i = 0; i < n; ++i) {
+    FpEnvironment environment;
+    try {
+      run(i, i + 1);
+    } catch (...) {
+      codes[i] = kFloatFault;
+    }
+    if (environment.callerWouldHaveTrapped()) codes[i] = kFloatFault;
+  }
 }
 
 // An export: the computation in the guard with the current settings, its status published.

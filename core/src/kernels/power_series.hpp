@@ -16,14 +16,20 @@
 #include <cstddef>
 #include <utility>
 
+#include "kernels/lanes.hpp"
+
 namespace vlm::kernels {
 
 // Which sums an evaluation forms: the series and its partial derivatives.
 enum Need : unsigned { S = 1, SX = 2, SXX = 4, SY = 8, SYY = 16, SXY = 32 };
 
-struct Sums {
-  double s = 0, sx = 0, sxx = 0, sy = 0, syy = 0, sxy = 0;
+// V is double, or a vector of doubles (kernels/lanes.hpp) that evaluates several points at
+// once with each lane's operations exactly those of a double.
+template <class V>
+struct SumsOf {
+  V s{}, sx{}, sxx{}, sy{}, syy{}, sxy{};
 };
+using Sums = SumsOf<double>;
 
 // A coefficient table as a type: rowCount and static constexpr pointers I, J (exponents)
 // and n.  A null I (or J) stands for exponents of zero: a series in one variable.
@@ -69,15 +75,15 @@ constexpr PowerPlan planFor(const std::array<int, N>& exponents) {
 }
 
 // The powers of one base named by a plan, indexed by exponent - plan.low.
-template <const PowerPlan& Plan>
+template <const PowerPlan& Plan, class V = double>
 struct Powers {
   // Only the planned exponents are formed and read; the others are left unset.
-  std::array<double, Plan.high - Plan.low + 1> p;
+  std::array<V, Plan.high - Plan.low + 1> p;
 
-  constexpr double operator[](int e) const { return p[e - Plan.low]; }
+  constexpr V operator[](int e) const { return p[e - Plan.low]; }
 
-  explicit Powers(double base) {
-    at(0) = 1.0;
+  explicit Powers(V base) {
+    at(0) = V{} + 1.0;
     if constexpr (Plan.has(1)) at(1) = base;
     if constexpr (Plan.low < 0) at(-1) = 1.0 / base;
     fill(std::make_index_sequence<Plan.high + 1>{}, 1);
@@ -85,7 +91,7 @@ struct Powers {
   }
 
  private:
-  double& at(int e) { return p[e - Plan.low]; }
+  V& at(int e) { return p[e - Plan.low]; }
 
   template <int E>
   void form() {
@@ -202,12 +208,18 @@ class SeriesAtY {
   template <bool scaled>
   [[gnu::flatten]] static Sums once(double x, double y) {
     if (x == 0.0 || y == 0.0) return atZero<scaled>(x, y);
-    const detail::Powers<P::x> px(x);
-    const detail::Powers<P::y> py(y);
-    Sums sum;
+    return nonzero<scaled>(x, y);
+  }
+
+  // once's sums where neither base is zero, for a double or for lanes of doubles.
+  template <bool scaled, class V>
+  [[gnu::always_inline]] static SumsOf<V> nonzero(V x, V y) {
+    const detail::Powers<P::x, V> px(x);
+    const detail::Powers<P::y, V> py(y);
+    SumsOf<V> sum;
     [&]<std::size_t... M>(std::index_sequence<M...>) {
       auto group = [&]<std::size_t m>(std::integral_constant<std::size_t, m>) {
-        double q0 = 0, q1 = 0, q2 = 0;
+        V q0{}, q1{}, q2{};
         ySide<m>(py, q0, q1, q2);
         xSide<m>(px, q0, q1, q2, sum);
       };
@@ -253,13 +265,13 @@ class SeriesAtY {
   }
 
   // Group m's rows as polynomials in y, one per order of y derivative.
-  template <std::size_t m, class Py>
-  [[gnu::always_inline]] static void ySide(const Py& py, double& q0, double& q1, double& q2) {
+  template <std::size_t m, class Py, class V>
+  [[gnu::always_inline]] static void ySide(const Py& py, V& q0, V& q1, V& q2) {
     [&]<std::size_t... K>(std::index_sequence<K...>) {
       auto row = [&]<std::size_t k>(std::integral_constant<std::size_t, k>) {
         constexpr int j = P::J[k];
         constexpr double n = Table::n[k];
-        const double yj = py[j];
+        const V yj = py[j];
         if constexpr (order0) q0 += n * yj;
         if constexpr (order1 && j != 0) q1 += (n * j) * yj;
         if constexpr (order2 && j != 0 && j != 1) q2 += (n * detail::falling(j, 2)) * yj;
@@ -270,10 +282,10 @@ class SeriesAtY {
   }
 
   // Group m's polynomials in y weighted by its power of x, into each sum asked for.
-  template <std::size_t m, class Px>
-  [[gnu::always_inline]] static void xSide(const Px& px, double q0, double q1, double q2, Sums& a) {
+  template <std::size_t m, class Px, class V>
+  [[gnu::always_inline]] static void xSide(const Px& px, V q0, V q1, V q2, SumsOf<V>& a) {
     constexpr int i = G.exponent[m];
-    const double xi = px[i];
+    const V xi = px[i];
     if constexpr (need & S) a.s += xi * q0;
     if constexpr ((need & SX) && i != 0) a.sx += i * xi * q0;
     if constexpr ((need & SXX) && i != 0 && i != 1) a.sxx += detail::falling(i, 2) * xi * q0;
@@ -283,15 +295,16 @@ class SeriesAtY {
   }
 
   // Derivative sums formed scaled (times powers of x and y) become plain derivatives.
-  static void unscale(Sums& r, double x, double y) {
+  template <class V>
+  static void unscale(SumsOf<V>& r, V x, V y) {
     if constexpr (need & (SX | SXX | SXY)) {
-      const double invX = 1.0 / x;
+      const V invX = 1.0 / x;
       r.sx *= invX;
       r.sxx *= invX * invX;
       r.sxy *= invX;
     }
     if constexpr (need & (SY | SYY | SXY)) {
-      const double invY = 1.0 / y;
+      const V invY = 1.0 / y;
       r.sy *= invY;
       r.syy *= invY * invY;
       r.sxy *= invY;
@@ -347,6 +360,32 @@ template <std::size_t N>
 template <class Table, unsigned need>
 Sums evaluate(double x, double y) {
   return SeriesAtY<Table, need>::template once<false>(x, y);
+}
+
+namespace detail {
+// Lanes with a zero base take each lane's exact route (arrays in memory: no vector crosses
+// a call, whose passing would differ between instruction sets).
+template <class Table, unsigned need, class V>
+[[gnu::noinline]] void laneByLane(const double* x, const double* y, SumsOf<V>& out) {
+  for (int k = 0; k < laneCount<V>; ++k) {
+    const Sums r = evaluate<Table, need>(x[k], y[k]);
+    out.s[k] = r.s, out.sx[k] = r.sx, out.sxx[k] = r.sxx;
+    out.sy[k] = r.sy, out.syy[k] = r.syy, out.sxy[k] = r.sxy;
+  }
+}
+}  // namespace detail
+
+// The sums at lanes of points: lane k bit for bit evaluate<Table, need>(x[k], y[k]).
+template <class Table, unsigned need, class V>
+requires(laneCount<V> > 1) [[gnu::always_inline]] inline SumsOf<V> evaluate(V x, V y) {
+  if (anyLaneZero(x) || anyLaneZero(y)) {
+    alignas(V) double xs[laneCount<V>], ys[laneCount<V>];
+    store(xs, x), store(ys, y);
+    SumsOf<V> out;
+    detail::laneByLane<Table, need, V>(xs, ys, out);
+    return out;
+  }
+  return SeriesAtY<Table, need>::template nonzero<false>(x, y);
 }
 
 }  // namespace vlm::kernels

@@ -2,6 +2,8 @@
 // caloric properties of each region and of the region a point lies in.
 #pragma once
 
+#include <cstddef>
+
 #include "equations/caloric.hpp"
 #include "properties/outcome.hpp"
 #include "properties/region_rule.hpp"
@@ -27,6 +29,12 @@ Result caloricIn(const Config& c, int area, Caloric q, double p, double t);
 
 // A caloric property at (p, t) in the region `rule` places the point in.
 Result caloric(const Config& c, RegionRule rule, Caloric q, double p, double t);
+
+// Property q at n points (p[i], t[i]) into out[i] and codes[i], each the value and code of
+// caloric(c, rule, q, p[i], t[i]) bit for bit: the region of each point first, then the
+// points of regions 1, 2 and 5 in lanes (kernels/lanes.hpp).
+void caloricBatch(const Config& c, RegionRule rule, Caloric q, std::size_t n, const double* p, const double* t,
+                  double* out, int* codes);
 
 // One (p, t) state whose region and, in region 3, density are found once and shared by
 // every property asked of it: the values are those of the separate calls, in the same order.

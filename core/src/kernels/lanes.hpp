@@ -1,0 +1,106 @@
+// Lanes of doubles: GCC's and clang's vector types, whose arithmetic is, lane by lane, exactly
+// that of double (an operation with one double operand applies it to every lane).  Nothing
+// contracts a multiply and an add into one rounding: no build enables FMA, and the AVX2 code
+// asks for AVX2 alone.  So an equation written once for a value type V gives, in each lane
+// of Lanes2 or Lanes4, the bits of the same equation in double.
+#pragma once
+
+#include <cstddef>
+#include <cstring>
+
+namespace vlm::kernels {
+
+using Lanes2 = double __attribute__((vector_size(16)));
+using Lanes4 = double __attribute__((vector_size(32)));
+
+// Whether this processor runs AVX2 (checked once): then four lanes, else two.  Not on 64-bit
+// Windows, whose GCC cannot align a 32-byte vector on the stack; not on 32-bit x86.
+#if defined(__x86_64__) && !defined(_WIN32)
+#define VLM_LANES_AVX2 1
+bool haveAvx2();
+#else
+#define VLM_LANES_AVX2 0
+#endif
+
+template <class V>
+inline constexpr int laneCount = sizeof(V) / sizeof(double);
+
+template <class V>
+[[gnu::always_inline]] inline bool anyLaneZero(V x) {
+  bool zero = false;
+  for (int k = 0; k < laneCount<V>; ++k) zero |= x[k] == 0.0;
+  return zero;
+}
+
+template <class V>
+[[gnu::always_inline]] inline V load(const double* in) {
+  V x;
+  std::memcpy(&x, in, sizeof x);
+  return x;
+}
+
+template <class V>
+[[gnu::always_inline]] inline void store(double* out, V x) {
+  std::memcpy(out, &x, sizeof x);
+}
+
+// f applied to each lane (a function of the C library, say); f itself for a double.
+template <class V, class F>
+[[gnu::always_inline]] inline V eachLane(V x, const F& f) {
+  if constexpr (sizeof(V) == sizeof(double)) {
+    return f(x);
+  } else {
+    for (int k = 0; k < laneCount<V>; ++k) x[k] = f(x[k]);
+    return x;
+  }
+}
+
+// Lane k of x; x itself for a double.
+template <class V>
+[[gnu::always_inline]] inline double lane(V x, int k) {
+  if constexpr (sizeof(V) == sizeof(double)) {
+    return x;
+  } else {
+    return x[k];
+  }
+}
+
+template <class V>
+struct LaneType {};
+
+namespace detail {
+template <class V, class Kernel>
+[[gnu::always_inline]] inline std::size_t steps(std::size_t i, std::size_t n, const Kernel& kernel) {
+  for (; i + laneCount<V> <= n; i += laneCount<V>) kernel(LaneType<V>{}, i);
+  return i;
+}
+#if defined(__x86_64__)
+template <class Kernel>
+[[gnu::flatten]] std::size_t steps2(std::size_t i, std::size_t n, const Kernel& kernel) {
+  return steps<Lanes2>(i, n, kernel);
+}
+#endif
+#if VLM_LANES_AVX2
+template <class Kernel>
+[[gnu::flatten, gnu::target("avx2")]] std::size_t steps4(std::size_t n, const Kernel& kernel) {
+  return steps<Lanes4>(0, n, kernel);
+}
+#endif
+}  // namespace detail
+
+// Points 0 to n - 1 in lanes: kernel(LaneType<V>{}, i) computes points i to i + laneCount<V>
+// - 1, with V four lanes where the processor has AVX2, else two (on x86-64), and double for
+// the points left over.  The kernel is written once for every V.
+template <class Kernel>
+void inLanes(std::size_t n, const Kernel& kernel) {
+  std::size_t i = 0;
+#if VLM_LANES_AVX2
+  if (haveAvx2()) i = detail::steps4(n, kernel);
+#endif
+#if defined(__x86_64__)
+  i = detail::steps2(i, n, kernel);
+#endif
+  detail::steps<double>(i, n, kernel);
+}
+
+}  // namespace vlm::kernels
