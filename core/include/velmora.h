@@ -121,7 +121,9 @@ VELMORA_API int vlm_state_get(int pair, double a, double b, const vlm_settings* 
 /* n states in one call: out[i] for (a[i], b[i]), with
  * out[0]'s size, request and formulation for every element (the size is also the stride);
  * codes[i] (codes may be null) is each element's code, and the first failing element's code
- * is returned (0 when all succeed).  A failed element's fields are NaN, its region 0. */
+ * is returned (0 when all succeed).  A failed element's fields are NaN, its region 0.  Blocks
+ * of elements share one floating-point guard; a caller who unmasked a trap still gets code 1
+ * exactly where a single call would. */
 VELMORA_API int vlm_states_get(int pair, size_t n, const double* a, const double* b, const vlm_settings* cfg,
                                vlm_state_ex* out, int* codes);
 /* A caloric property (enum vlm_quantity) at n points (p[i], T[i]) in one call: out[i] and

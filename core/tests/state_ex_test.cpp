@@ -3,11 +3,13 @@
 // beyond the caller's size; and an array call gives each element's scalar result.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
 #include <cstring>
 #include <vector>
 
+#include "support/caller_fp.hpp"
 #include "velmora.h"
 
 namespace {
@@ -93,20 +95,43 @@ TEST(ExtendedState, RefusesWhatItCannotReadAndNeverWritesBeyondTheCallersSize) {
   for (std::size_t i = old.size; i < buffer.size(); ++i) ASSERT_EQ(buffer[i], 0xa5) << i;
 }
 
+// Also from a caller who unmasked underflow, which steam's conductivity raises (with the GNU
+// C library): each element as its scalar call, in blocks that share one guard.
 TEST(ExtendedState, ArraysGiveEachElementsScalarResult) {
-  const std::vector<double> p = {3e6, 1e5, 3e6, -1, 25e6, 1e6}, t = {300, 700, 400, 300, 650, 1500};
-  std::vector<vlm_state_ex> out(p.size(), asking(VLM_FIELDS_THERMO));
-  std::vector<int> codes(p.size(), -1);
-  EXPECT_EQ(vlm_states_get(VLM_PAIR_PT, p.size(), p.data(), t.data(), nullptr, out.data(), codes.data()), 2);
-  for (std::size_t i = 0; i < p.size(); ++i) {
-    vlm_state_ex one = asking(VLM_FIELDS_THERMO);
-    EXPECT_EQ(codes[i], vlm_state_get(VLM_PAIR_PT, p[i], t[i], nullptr, &one)) << i;
-    if (codes[i] != 0) {
-      EXPECT_EQ(out[i].state.region, 0);
-      EXPECT_TRUE(std::isnan(out[i].state.h));
-      continue;
+  std::vector<double> p, t;
+  for (int copy = 0; copy < 8; ++copy) {
+    p.insert(p.end(), {3e6, 1e5, 3e6, -1, 25e6, 1e6, 1e5});
+    t.insert(t.end(), {300, 700, 400, 300, 650, 1500, 400});
+  }
+  const vlm::test::FpState initial = vlm::test::readFp();
+  std::vector<int> defaultCodes;
+  for (unsigned unmasked : {0u, vlm::test::kUnderflow}) {
+    SCOPED_TRACE(testing::Message() << "unmasked " << unmasked);
+    const vlm::test::FpState caller = vlm::test::callerState(initial, {.unmasked = unmasked});
+    std::vector<vlm_state_ex> out(p.size(), asking(0));
+    std::vector<int> codes(p.size(), -1);
+    vlm::test::writeFp(caller);
+    const int first = vlm_states_get(VLM_PAIR_PT, p.size(), p.data(), t.data(), nullptr, out.data(), codes.data());
+    EXPECT_TRUE(vlm::test::readFp() == caller);
+    for (std::size_t i = 0; i < p.size(); ++i) {
+      vlm_state_ex one = asking(0);
+      const int code = vlm_state_get(VLM_PAIR_PT, p[i], t[i], nullptr, &one);
+      EXPECT_EQ(codes[i], code) << i;
+      if (codes[i] != 0) {
+        EXPECT_EQ(out[i].state.region, 0);
+        EXPECT_TRUE(std::isnan(out[i].state.h));
+        continue;
+      }
+      EXPECT_EQ(std::memcmp(&out[i], &one, sizeof one), 0) << i;
     }
-    EXPECT_EQ(std::memcmp(&out[i], &one, sizeof one), 0) << i;
+    vlm::test::writeFp(initial);
+    EXPECT_EQ(first, *std::find_if(codes.begin(), codes.end(), [](int c) { return c != 0; }));
+    if (unmasked == 0) defaultCodes = codes;
+#if defined(__GLIBC__)
+    if (unmasked != 0) {
+      EXPECT_NE(codes, defaultCodes) << "nothing underflowed: the trap was not exercised";
+    }
+#endif
   }
   EXPECT_EQ(vlm_states_get(VLM_PAIR_PT, 0, nullptr, nullptr, nullptr, nullptr, nullptr), 0);
 }

@@ -16,7 +16,7 @@ struct CallOptions {
 
 CallOptions parseOptions(const py::object& errors, bool codes, int workers);
 
-// Elements [begin, end) of `b` gathered into blocks, each block computed by one call
+// Elements [begin, end) of `b` in blocks, each block computed by one call
 // eval.block(n, x, values, codes) (the export's array form) straight into the output, whose
 // flat positions run on with the elements', then delivered in order.
 template <class Out, std::size_t N, class Eval, class Stopped, class Deliver>
@@ -25,6 +25,28 @@ void inBlocks(const Broadcast<N>& b, py::ssize_t begin, py::ssize_t end, const E
   constexpr std::size_t kBlock = 256;
   std::array<std::array<double, kBlock>, N> in;
   std::array<int, kBlock> codes;
+  // One dimension, each argument contiguous or one number: the blocks are read in place.
+  bool inPlace = b.shape.size() == 1;
+  for (std::size_t i = 0; i < N && inPlace; ++i) {
+    inPlace = b.strides[i][0] == 0 || b.strides[i][0] == static_cast<py::ssize_t>(sizeof(double));
+  }
+  if (inPlace) {
+    std::array<const double*, N> base, x;
+    for (std::size_t i = 0; i < N; ++i) {
+      base[i] = b.arrays[i].data();
+      if (b.strides[i][0] == 0) in[i].fill(*base[i]);
+    }
+    for (py::ssize_t first = begin; first < end; first += kBlock) {
+      if (stopped()) return;
+      const auto m = static_cast<std::size_t>(std::min<py::ssize_t>(kBlock, end - first));
+      for (std::size_t i = 0; i < N; ++i) x[i] = b.strides[i][0] == 0 ? in[i].data() : base[i] + first;
+      eval.block(m, x, values + first, codes.data());
+      for (std::size_t k = 0; k < m; ++k) {
+        if (!deliver(first + static_cast<py::ssize_t>(k), codes[k])) return;
+      }
+    }
+    return;
+  }
   std::size_t m = 0;
   py::ssize_t first = begin;  // the flat position of the block's first element
   auto flush = [&] {

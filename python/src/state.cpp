@@ -4,6 +4,7 @@
 // interface takes its settings per call and is thread-safe by itself.
 #include "state.hpp"
 
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
 #include <cstring>
@@ -117,6 +118,24 @@ struct StateElement {
     const StateElement& e;
     explicit Worker(const StateElement& element) : e(element) {}
     int operator()(const std::array<double, 2>& x, vlm_state& out) { return e.solve(x, out); }
+
+    // Blocks of elements through the library's array call, one guard per block.
+    bool blocks() const { return true; }
+    void block(std::size_t n, const std::array<const double*, 2>& x, vlm_state* out, int* codes) const {
+      constexpr std::size_t kChunk = 32;
+      vlm_state_ex states[kChunk];
+      for (std::size_t begin = 0; begin < n; begin += kChunk) {
+        const std::size_t count = std::min(kChunk, n - begin);
+        states[0] = vlm_state_ex{};
+        states[0].size = sizeof states[0];
+        states[0].request = VLM_FIELDS_THERMO | VLM_FIELDS_TRANSPORT;
+        states[0].formulation = e.formulation;
+        vlm_states_get(e.pair, count, x[0] + begin, x[1] + begin, &e.settings, states, codes + begin);
+        for (std::size_t k = 0; k < count; ++k) {
+          if (codes[begin + k] == 0) out[begin + k] = states[k].state;
+        }
+      }
+    }
   };
   static void fail(vlm_state& out) { failState(out); }
 };

@@ -84,6 +84,9 @@ def test_workers_and_layouts_give_the_same_numbers():
     many, many_codes = velmora.v_pt(p, t, errors="nan", codes=True, workers=3)
     np.testing.assert_array_equal(many, one)
     np.testing.assert_array_equal(many_codes, codes)
+    # Arrays go through in blocks: elements across several blocks are the scalar calls' own.
+    scalar = [velmora.v_pt(float(a), float(b), errors="nan") for a, b in zip(p[:1000], t[:1000])]
+    np.testing.assert_array_equal(np.array(scalar), one[:1000])
     # Strided, reversed, non-contiguous and integer inputs read the same elements.
     grid = np.stack([p, t])[:, ::-7]
     np.testing.assert_array_equal(velmora.v_pt(grid[0], grid[1], errors="nan"), one[::-7])

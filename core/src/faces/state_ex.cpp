@@ -58,39 +58,52 @@ bool finite(const vlm_state_ex& e) {
   return sum == 0;
 }
 
-// One element: its code, and its fields (NaN, region 0, where it failed) in `out`.  The
-// state is solved in place: the struct is large, and copying it costs more than a short solve.
-int evaluate(const Request& r, double a, double b, vlm_state_ex& out) {
+// A failed element's fields: NaN, region 0.
+void markFailed(vlm_state_ex& out) {
+  vlm_state& s = out.state;
+  s.region = 0;
+  for (double* f : {&s.p, &s.T, &s.rho, &s.v, &s.u, &s.h, &s.s, &s.cp, &s.cv, &s.w, &s.x, &s.lambda, &s.eta, &s.nu,
+                    &s.prandtl, &s.kappa, &s.sigma})
+    *f = kNaN;
+  setFurtherUnknown(out);
+}
+
+// One element, inside a guard of the caller's: its code, and its fields (those of
+// markFailed where it failed) in `out`.  The state is solved in place: the struct is large,
+// and copying it costs more than a short solve.
+int compute(const Request& r, const Config& c, double a, double b, vlm_state_ex& out) {
   out.size = r.size;
   out.request = r.request;
   out.formulation = r.formulation;
   out.reserved = r.reserved;
   setFurtherUnknown(out);
+  const bool further = (r.request & VLM_FIELDS_FURTHER) != 0;
+  state::Differentials d;
+  state::Code code;
+  if (r.formulation == VLM_IAPWS95) {
+    code = state95::solve(r.pair, a, b, c, out.state, further ? &d : nullptr);
+    if (code == kNoError && further) state::fillFurther(out.state, d, state95::gasConstant(), out);
+  } else {
+    code = r.solve(a, b, c, out.state);
+    if (code == kNoError && further) {
+      code = state::differentials(out.state, c, d);
+      if (code == kNoError) state::fillFurther(out.state, d, constants::R, out);
+    }
+  }
+  // Still in the guard: comparing a denormal value raises the denormal-operand flag.
+  if (code == kNoError && !finite(out)) code = kFloatFault;
+  if (code != kNoError) markFailed(out);
+  return code;
+}
+
+// One element in a guard of its own.
+int evaluate(const Request& r, double a, double b, vlm_state_ex& out) {
   const Outcome<bool> result = frame::guarded(
       [&](const Config& c) {
-        const bool further = (r.request & VLM_FIELDS_FURTHER) != 0;
-        state::Differentials d;
-        if (r.formulation == VLM_IAPWS95) {
-          const state::Code code = state95::solve(r.pair, a, b, c, out.state, further ? &d : nullptr);
-          if (code == kNoError && further) state::fillFurther(out.state, d, state95::gasConstant(), out);
-          return Outcome<bool>{true, code};
-        }
-        state::Code code = r.solve(a, b, c, out.state);
-        if (code == kNoError && further) {
-          code = state::differentials(out.state, c, d);
-          if (code == kNoError) state::fillFurther(out.state, d, constants::R, out);
-        }
-        return Outcome<bool>{true, code};
+        return Outcome<bool>{true, compute(r, c, a, b, out)};
       },
-      r.config, [&](bool) { return finite(out); });
-  if (result.code != kNoError) {
-    vlm_state& s = out.state;
-    s.region = 0;
-    for (double* f : {&s.p, &s.T, &s.rho, &s.v, &s.u, &s.h, &s.s, &s.cp, &s.cv, &s.w, &s.x, &s.lambda, &s.eta, &s.nu,
-                      &s.prandtl, &s.kappa, &s.sigma})
-      *f = kNaN;
-    setFurtherUnknown(out);
-  }
+      r.config, [](bool) { return true; });
+  if (result.code != kNoError) markFailed(out);
   return result.code;
 }
 
@@ -120,13 +133,27 @@ VELMORA_API int vlm_states_get(int pair, size_t n, const double* a, const double
   const Request r = readRequest(pair, cfg, *out);
   if (!r.valid()) return kOutOfRange;
   auto* bytes = reinterpret_cast<unsigned char*>(out);
+  // Blocks of elements, each block in one guard.
+  constexpr std::size_t kBlock = 32;
+  vlm_state_ex values[kBlock];
+  int code[kBlock];
   int first = kNoError;
-  for (std::size_t i = 0; i < n; ++i) {
-    vlm_state_ex value{};  // zeroed: no stack bytes reach the caller through the padding
-    const int code = evaluate(r, a[i], b[i], value);
-    deliver(value, bytes + i * r.size);
-    if (codes) codes[i] = code;
-    if (first == kNoError) first = code;
+  for (std::size_t begin = 0; begin < n; begin += kBlock) {
+    const std::size_t count = n - begin < kBlock ? n - begin : kBlock;
+    frame::guardedBatch(
+        [&](std::size_t from, std::size_t to) {
+          for (std::size_t i = from; i < to; ++i) {
+            values[i] = vlm_state_ex{};  // zeroed: no stack bytes reach the caller through the padding
+            code[i] = compute(r, r.config, a[begin + i], b[begin + i], values[i]);
+          }
+        },
+        count, code);
+    for (std::size_t i = 0; i < count; ++i) {
+      if (code[i] != kNoError) markFailed(values[i]);  // also where only a guard of its own saw the fault
+      deliver(values[i], bytes + (begin + i) * r.size);
+      if (codes) codes[begin + i] = code[i];
+      if (first == kNoError) first = code[i];
+    }
   }
   return first;
 }
