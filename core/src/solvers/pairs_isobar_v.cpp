@@ -6,12 +6,10 @@
 #include <initializer_list>
 
 #include "equations/constants.hpp"
-#include "equations/region1.hpp"
-#include "equations/region2.hpp"
-#include "equations/region5.hpp"
 #include "properties/limits.hpp"
 #include "solvers/fill.hpp"
 #include "solvers/line_search.hpp"
+#include "solvers/physics.hpp"
 #include "solvers/solve.hpp"
 
 namespace vlm::state {
@@ -25,9 +23,7 @@ struct Stretch {
 };
 
 Sample volume(int region, double p, double t) {
-  const VolumeSlopes sl = region == 1   ? region1::volumeAlongIsobar(p, t)
-                          : region == 2 ? region2::volumeAlongIsobar(p, t)
-                                        : region5::volumeAlongIsobar(p, t);
+  const VolumeSlopes sl = volumeAlongIsobar(region, p, t);
   return {sl.v, sl.dvdt};
 }
 

@@ -5,9 +5,7 @@
 #include <initializer_list>
 
 #include "equations/constants.hpp"
-#include "equations/region1.hpp"
 #include "equations/region2.hpp"
-#include "equations/region5.hpp"
 #include "properties/limits.hpp"
 #include "solvers/fill.hpp"
 #include "solvers/line_search.hpp"
@@ -19,12 +17,6 @@ namespace vlm::state {
 namespace {
 
 using namespace constants;
-
-VolumeSlopes volumeAlongIsotherm(int region, double p, double t) {
-  return region == 1   ? region1::volumeAlongIsotherm(p, t)
-         : region == 2 ? region2::volumeAlongIsotherm(p, t)
-                       : region5::volumeAlongIsotherm(p, t);
-}
 
 double valueOf(const CaloricSet& c, Along given) { return given == Along::V ? c.v : given == Along::H ? c.h : c.s; }
 

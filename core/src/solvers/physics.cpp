@@ -38,6 +38,15 @@ VolumeSlopes volumeSlopes(int region, double p, double t) {
   return byRegion(region, p, t, region1::slopes, region2::slopes, region5::slopes);
 }
 
+VolumeSlopes volumeAlongIsobar(int region, double p, double t) {
+  return byRegion(region, p, t, region1::volumeAlongIsobar, region2::volumeAlongIsobar, region5::volumeAlongIsobar);
+}
+
+VolumeSlopes volumeAlongIsotherm(int region, double p, double t) {
+  return byRegion(region, p, t, region1::volumeAlongIsotherm, region2::volumeAlongIsotherm,
+                  region5::volumeAlongIsotherm);
+}
+
 AlongIsobar isobar(int region, double p, double t) {
   return byRegion(region, p, t, region1::alongIsobar, region2::alongIsobar, region5::alongIsobar);
 }

@@ -19,6 +19,9 @@ CaloricSet gibbsFirstDerivatives(int region, double p, double t);
 // The specific volume alone of regions 1, 2 and 5 at (p, T), and with its slopes.
 double specificVolume(int region, double p, double t);
 VolumeSlopes volumeSlopes(int region, double p, double t);
+// v with its slope in T alone (dv/dp NaN), and with its slope in p alone (dv/dT NaN).
+VolumeSlopes volumeAlongIsobar(int region, double p, double t);
+VolumeSlopes volumeAlongIsotherm(int region, double p, double t);
 
 // A region 3 state at (density, T): its properties and the pressure with its derivatives.
 using Helmholtz = region3::Full;
