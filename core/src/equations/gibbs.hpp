@@ -106,23 +106,13 @@ struct Equation : Formulas<Constants> {
   // Property q at n points into out, each bit for bit caloric<q>(p[i], t[i]): gamma's sums
   // for four points at a time with AVX2, else two.
   static void caloricLanes(Caloric q, std::size_t n, const double* p, const double* t, double* out) {
-    switch (q) {
-      case Caloric::V:
-        return lanesOf<Caloric::V>(n, p, t, out);
-      case Caloric::U:
-        return lanesOf<Caloric::U>(n, p, t, out);
-      case Caloric::S:
-        return lanesOf<Caloric::S>(n, p, t, out);
-      case Caloric::H:
-        return lanesOf<Caloric::H>(n, p, t, out);
-      case Caloric::CP:
-        return lanesOf<Caloric::CP>(n, p, t, out);
-      case Caloric::CV:
-        return lanesOf<Caloric::CV>(n, p, t, out);
-      case Caloric::W:
-        return lanesOf<Caloric::W>(n, p, t, out);
-    }
+    // In the order of Caloric.
+    static constexpr void (*kLanes[])(std::size_t, const double*, const double*, double*) = {
+        lanesOf<Caloric::V>,  lanesOf<Caloric::U>,  lanesOf<Caloric::S>, lanesOf<Caloric::H>,
+        lanesOf<Caloric::CP>, lanesOf<Caloric::CV>, lanesOf<Caloric::W>};
+    kLanes[static_cast<int>(q)](n, p, t, out);
   }
+
   static AlongIsobar alongIsobar(double p, double t) {
     const Gamma g = at<kernels::S | kernels::SY | kernels::SYY>(p, t);
     return {enthalpy(g), entropy(g), isobaric(g)};
