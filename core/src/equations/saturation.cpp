@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "equations/constants.hpp"
+#include "kernels/lanes.hpp"
 
 namespace vlm {
 namespace {
@@ -23,31 +24,43 @@ namespace {
 
 // The saturation equation is a quadratic in x = (p / 1 MPa)^(1/4) whose coefficients are
 // quadratics in theta = T + n9 / (T - n10); each direction solves it for the other variable.
+// For a double or for lanes of doubles (kernels/lanes.hpp).
+template <class V>
 struct Root {
-  double theta, a, b, x;
+  V theta, a, b, x;
 };
-Root rootAt(double t) {
+template <class V>
+Root<V> rootAt(V t) {
   using sat::n;
-  const double theta = t + n[8] / (t - n[9]);
-  const double theta2 = theta * theta;
-  const double a = theta2 + n[0] * theta + n[1];
-  const double b = n[2] * theta2 + n[3] * theta + n[4];
-  const double c = n[5] * theta2 + n[6] * theta + n[7];
-  return {theta, a, b, 2.0 * c / (-b + std::sqrt(b * b - 4.0 * a * c))};
+  const V theta = t + n[8] / (t - n[9]);
+  const V theta2 = theta * theta;
+  const V a = theta2 + n[0] * theta + n[1];
+  const V b = n[2] * theta2 + n[3] * theta + n[4];
+  const V c = n[5] * theta2 + n[6] * theta + n[7];
+  return {theta, a, b, 2.0 * c / (-b + kernels::squareRoot(b * b - 4.0 * a * c))};
+}
+
+template <class V>
+V pressureOf(V t) {
+  const V x = rootAt(t).x;
+  const V x2 = x * x;
+  return MPa * x2 * x2;
 }
 
 }  // namespace
 
-double pressure(double t) {
-  const double x = rootAt(t).x;
-  const double x2 = x * x;
-  return MPa * x2 * x2;
+double pressure(double t) { return pressureOf(t); }
+
+void pressureLanes(std::size_t n, const double* t, double* out) {
+  kernels::inLanes(n, [&]<class V>(kernels::LaneType<V>, std::size_t i) {
+    kernels::store(out + i, pressureOf(kernels::load<V>(t + i)));
+  });
 }
 
 // dp/dT of the same line: the quadratic's root moves with theta by -(dF/dtheta) / (dF/dx).
 double slope(double t) {
   using sat::n;
-  const Root r = rootAt(t);
+  const Root<double> r = rootAt(t);
   const double x = r.x, theta = r.theta;
   const double dFdtheta = (2.0 * theta + n[0]) * x * x + (2.0 * n[2] * theta + n[3]) * x + 2.0 * n[5] * theta + n[6];
   const double dxdtheta = -dFdtheta / (2.0 * r.a * x + r.b);

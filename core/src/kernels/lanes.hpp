@@ -5,8 +5,13 @@
 // of Lanes2 or Lanes4, the bits of the same equation in double.
 #pragma once
 
+#include <cmath>
 #include <cstddef>
 #include <cstring>
+
+#if defined(__x86_64__)
+#include <immintrin.h>
+#endif
 
 namespace vlm::kernels {
 
@@ -54,6 +59,25 @@ template <class V, class F>
     return x;
   }
 }
+
+// The square root, correctly rounded in every lane as in double.
+[[gnu::always_inline]] inline double squareRoot(double x) { return std::sqrt(x); }
+#if defined(__x86_64__)
+[[gnu::always_inline]] inline Lanes2 squareRoot(Lanes2 x) { return _mm_sqrt_pd(x); }
+#endif
+#if VLM_LANES_AVX2
+namespace detail {
+// Through memory, so that no vector crosses a call between instruction sets; inlined into the
+// AVX2 loop (inLanes) like everything of Lanes4.
+[[gnu::target("avx2")]] inline void squareRoots4(double* x) { _mm256_storeu_pd(x, _mm256_sqrt_pd(_mm256_loadu_pd(x))); }
+}  // namespace detail
+[[gnu::always_inline]] inline Lanes4 squareRoot(Lanes4 x) {
+  double a[4];
+  store(a, x);
+  detail::squareRoots4(a);
+  return load<Lanes4>(a);
+}
+#endif
 
 // Lane k of x; x itself for a double.
 template <class V>

@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "equations/by_region.hpp"
+#include "equations/saturation.hpp"
 #include "properties/single_phase.hpp"
 
 namespace vlm::props {
@@ -21,11 +22,20 @@ void caloricBatch(const Config& c, RegionRule rule, Caloric q, std::size_t n, co
     std::array<double, kBlock> p, t, value;
   };
   std::array<Gathered, 3> regions;
+  std::array<double, kBlock> ps;
   for (std::size_t begin = 0; begin < n; begin += kBlock) {
     const std::size_t end = std::min(n, begin + kBlock);
     for (Gathered& g : regions) g.count = 0;
+    // region(), the block's saturation pressures computed together where a point needs one
+    // (up to 623.15 K).
+    bool cold = false;
+    for (std::size_t i = begin; i < end; ++i) cold |= t[i] <= constants::T13;
+    const bool together = cold && rule == RegionRule::Area2;
+    if (together) saturation::pressureLanes(end - begin, t + begin, ps.data());
     for (std::size_t i = begin; i < end; ++i) {
-      const Outcome<int> area = regionBy(c, rule, p[i], t[i]);
+      // finite(ps) as saturationPressureUnchecked(t[i]) gives it.
+      const Outcome<int> area =
+          together ? regionWith(c, p[i], t[i], [&] { return finite(ps[i - begin]); }) : regionBy(c, rule, p[i], t[i]);
       Result r = failure(area.code);
       if (!area.failed()) {
         const auto* slot = std::find(std::begin(kRegions), std::end(kRegions), area.value);

@@ -20,18 +20,7 @@ Result atDensity(Caloric q, double r, double t) { return finite(equations::calor
 }  // namespace
 
 Outcome<int> region(const Config& c, double p, double t) {
-  if (c.checkRange && !insideGeneralRange(p, t)) return {-1, kOutOfRange};
-  if (t > T5) return {5, kNoError};
-  if (t > T25) return {2, kNoError};
-  if (t <= T13) {
-    const Result ps = saturationPressureUnchecked(t);
-    if (ps.failed()) return {-1, ps.code};
-    return {p > ps.value ? 1 : 2, kNoError};
-  }
-  if (p < p23Min) return {2, kNoError};
-  const Result p23 = b23PressureUnchecked(t);
-  if (p23.failed()) return {-1, p23.code};
-  return {p >= p23.value ? 3 : 2, kNoError};
+  return regionWith(c, p, t, [t] { return saturationPressureUnchecked(t); });
 }
 
 Outcome<int> regionWithBand(const Config& c, double p, double t) {

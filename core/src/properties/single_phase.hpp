@@ -5,6 +5,9 @@
 #include <cstddef>
 
 #include "equations/caloric.hpp"
+#include "equations/constants.hpp"
+#include "properties/boundaries.hpp"
+#include "properties/limits.hpp"
 #include "properties/outcome.hpp"
 #include "properties/region_rule.hpp"
 
@@ -14,6 +17,25 @@ namespace vlm::props {
 // `regionWithBand` also answers 4 within deltaTs of the saturation temperature.
 Outcome<int> region(const Config& c, double p, double t);
 Outcome<int> regionWithBand(const Config& c, double p, double t);
+
+// region() with the saturation pressure at t taken from saturationPressure() (a Result, as
+// saturationPressureUnchecked(t) gives it) where it decides: for callers that compute many
+// points' saturation pressures together.
+template <class SaturationPressure>
+Outcome<int> regionWith(const Config& c, double p, double t, const SaturationPressure& saturationPressure) {
+  if (c.checkRange && limits::brokenGeneral(p, t) != nullptr) return {-1, kOutOfRange};
+  if (t > constants::T5) return {5, kNoError};
+  if (t > constants::T25) return {2, kNoError};
+  if (t <= constants::T13) {
+    const Result ps = saturationPressure();
+    if (ps.failed()) return {-1, ps.code};
+    return {p > ps.value ? 1 : 2, kNoError};
+  }
+  if (p < constants::p23Min) return {2, kNoError};
+  const Result p23 = b23PressureUnchecked(t);
+  if (p23.failed()) return {-1, p23.code};
+  return {p >= p23.value ? 3 : 2, kNoError};
+}
 
 // The region by `rule`: regionWithBand for Area, region for Area2.
 Outcome<int> regionBy(const Config& c, RegionRule rule, double p, double t);
