@@ -48,6 +48,7 @@ TEST(ExtendedState, EveryPairMatchesThePlainFunctionAndThermoOnlyLeavesTheRestAl
   for (const PairCase& c : kCases) {
     SCOPED_TRACE(testing::Message() << "pair " << c.pair << " (" << c.a << ", " << c.b << ")");
     vlm_state plain;
+    std::memset(&plain, 0xa5, sizeof plain);
     const int code = c.plain(c.a, c.b, nullptr, &plain);
     vlm_state_ex all = asking(0), thermo = asking(VLM_FIELDS_THERMO);
     const vlm_state_ex untouched = all;
@@ -71,6 +72,11 @@ TEST(ExtendedState, EveryPairMatchesThePlainFunctionAndThermoOnlyLeavesTheRestAl
 #undef VLM_TRANSPORT
     EXPECT_EQ(thermo.size, sizeof thermo);
     EXPECT_EQ(thermo.request, unsigned{VLM_FIELDS_THERMO});
+    // The bytes between region and p carry nothing of the library's memory.
+    for (const vlm_state* s : {&plain, &all.state, &thermo.state}) {
+      const auto* bytes = reinterpret_cast<const unsigned char*>(s);
+      for (std::size_t i = sizeof s->region; i < offsetof(vlm_state, p); ++i) EXPECT_EQ(bytes[i], 0) << i;
+    }
   }
 }
 

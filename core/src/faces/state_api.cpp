@@ -5,6 +5,7 @@
 
 #include "faces/caller_settings.hpp"
 #include "faces/guard.hpp"
+#include "faces/state_padding.hpp"
 #include "solvers/fill.hpp"
 #include "solvers/solve.hpp"
 #include "velmora.h"
@@ -30,13 +31,16 @@ template <class Solve>
 int run(const vlm_settings* settings, vlm_state* out, const Solve& solve) {
   if (!out) return kOutOfRange;
   const Config config = settings ? fromCaller(*settings) : Config{};
-  vlm_state value{};  // zeroed: no stack bytes reach the caller through the padding
+  vlm_state value{};
   const Outcome<bool> r = vlm::frame::guarded(
       [&](const Config& c) {
         return Outcome<bool>{true, solve(c, value)};
       },
       config, [&](bool) { return finite(value); });
-  if (r.code == kNoError) *out = value;
+  if (r.code == kNoError) {
+    *out = value;
+    frame::clearPadding(*out);
+  }
   return r.code;
 }
 

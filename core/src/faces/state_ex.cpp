@@ -9,6 +9,7 @@
 #include "equations/constants.hpp"
 #include "faces/caller_settings.hpp"
 #include "faces/guard.hpp"
+#include "faces/state_padding.hpp"
 #include "solvers/further.hpp"
 #include "solvers/pairs.hpp"
 #include "solvers/states95.hpp"
@@ -93,6 +94,7 @@ int compute(const Request& r, const Config& c, double a, double b, vlm_state_ex&
   // Still in the guard: comparing a denormal value raises the denormal-operand flag.
   if (code == kNoError && !finite(out)) code = kFloatFault;
   if (code != kNoError) markFailed(out);
+  frame::clearPadding(out.state);
   return code;
 }
 
