@@ -23,7 +23,8 @@ const Single kSingle[] = {vlmVPT, vlmUPT, vlmSPT, vlmHPT, vlmCPPT, vlmCVPT, vlmW
 
 // Regions 1, 2, 3 and 5, their boundaries, the saturation line's neighbourhood, the range
 // limits, values beyond them (at 1e-3 Pa steam's series underflow) and values that are no
-// numbers; the pressure that makes region 1's 7.1 - pi zero takes the series' exact route.
+// numbers.  Zero pressure with the range check off puts region 2's series at a zero base (its
+// exact route, lane by lane); at 117.363 MPa region 1's 7.1 - pi nearly vanishes.
 struct Grid {
   std::vector<double> p, T;
 };
