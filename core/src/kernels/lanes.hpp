@@ -30,11 +30,18 @@ bool haveAvx2();
 template <class V>
 inline constexpr int laneCount = sizeof(V) / sizeof(double);
 
+// Whether a lane of x or of y is zero: the lanes' comparisons folded together, without
+// taking the lanes apart one by one.
 template <class V>
-[[gnu::always_inline]] inline bool anyLaneZero(V x) {
-  bool zero = false;
-  for (int k = 0; k < laneCount<V>; ++k) zero |= x[k] == 0.0;
-  return zero;
+[[gnu::always_inline]] inline bool anyLaneZero(V x, V y) {
+  const auto zero = (x == 0.0) | (y == 0.0);  // all bits set in a lane that is zero
+  if constexpr (laneCount<V> == 4) {
+    const auto half = __builtin_shufflevector(zero, zero, 0, 1) | __builtin_shufflevector(zero, zero, 2, 3);
+    return (half[0] | half[1]) != 0;
+  } else {
+    static_assert(laneCount<V> == 2);
+    return (zero[0] | zero[1]) != 0;
+  }
 }
 
 template <class V>

@@ -378,7 +378,7 @@ template <class Table, unsigned need, class V>
 // The sums at lanes of points: lane k bit for bit evaluate<Table, need>(x[k], y[k]).
 template <class Table, unsigned need, class V>
 requires(laneCount<V> > 1) [[gnu::always_inline]] inline SumsOf<V> evaluate(V x, V y) {
-  if (anyLaneZero(x) || anyLaneZero(y)) {
+  if (anyLaneZero(x, y)) {
     alignas(V) double xs[laneCount<V>], ys[laneCount<V>];
     store(xs, x), store(ys, y);
     SumsOf<V> out;
