@@ -24,11 +24,13 @@ const Single kSingle[] = {vlmVPT, vlmUPT, vlmSPT, vlmHPT, vlmCPPT, vlmCVPT, vlmW
 // Regions 1, 2, 3 and 5, their boundaries, the saturation line's neighbourhood, the range
 // limits, values beyond them (at 1e-3 Pa steam's series underflow) and values that are no
 // numbers.  Zero pressure with the range check off puts region 2's series at a zero base (its
-// exact route, lane by lane); at 117.363 MPa region 1's 7.1 - pi nearly vanishes.
+// exact route, lane by lane); at 117.363 MPa region 1's 7.1 - pi nearly vanishes.  Each point
+// comes `copies` times in a row: a few, so that whole groups of lanes and the points left over
+// both occur, or more than a block of the call, so that whole blocks lie in one region.
 struct Grid {
   std::vector<double> p, T;
 };
-Grid grid() {
+Grid grid(int copies) {
   const double inf = std::numeric_limits<double>::infinity(), nan = std::numeric_limits<double>::quiet_NaN();
   const double pressures[] = {0,        -1,   1e-3, 611.2, 1e3,       1e5,   3.5e5, 3e6, 16.5292e6,
                               22.064e6, 25e6, 50e6, 100e6, 117.363e6, 120e6, inf,   nan};
@@ -37,8 +39,7 @@ Grid grid() {
   Grid g;
   for (double p : pressures) {
     for (double T : temperatures) {
-      // Runs of each point, so that whole groups of lanes and the points left over both occur.
-      for (int copy = 0; copy < 3; ++copy) {
+      for (int copy = 0; copy < copies; ++copy) {
         g.p.push_back(p);
         g.T.push_back(T);
       }
@@ -73,15 +74,19 @@ int mismatches(const Grid& g, const vlm_settings* cfg) {
 }
 
 TEST(PropertiesArray, EveryElementIsTheSingleExportsResult) {
-  const Grid g = grid();
-  EXPECT_EQ(mismatches(g, nullptr), 0);
-  // Without the range check, both the array call and the single exports.
   vlm_settings loose;
   vlm_default_settings(&loose);
   loose.check_range = 0;
   const int mode = vlmGETCHECKRANGEMODE();
-  vlmSETCHECKRANGEMODE(0);
-  EXPECT_EQ(mismatches(g, &loose), 0);
+  for (int copies : {3, 260}) {
+    const Grid g = grid(copies);
+    vlmSETCHECKRANGEMODE(mode);
+    EXPECT_EQ(mismatches(g, nullptr), 0) << copies;
+    // Without the range check, both the array call and the single exports.
+    vlmSETCHECKRANGEMODE(0);
+    EXPECT_EQ(mismatches(g, &loose), 0) << copies;
+  }
+  const Grid g = grid(3);
 
   // A caller who unmasked underflow: the elements whose computation underflows get code 1,
   // exactly as their single calls do, and the environment is handed back unchanged.

@@ -37,6 +37,23 @@ Outcome<int> regionWith(const Config& c, double p, double t, const SaturationPre
   return {p >= p23.value ? 3 : 2, kNoError};
 }
 
+// regionWith's region where comparisons alone decide it, for a double or lanes of doubles:
+// 1, 2 or 5 in a lane of the range (whether or not checking is on) whose region needs neither
+// the boundary between regions 2 and 3 nor a saturation pressure that failed; 0 in any other
+// lane, which regionWith itself decides.  ps is the saturation pressure at t, read only where
+// t <= 623.15 K.
+template <class V>
+V plainRegion(V p, V t, V ps) {
+  using namespace constants;
+  const V none{}, one = none + 1.0, two = none + 2.0, five = none + 5.0;
+  const auto inRange = (t >= Ttriple) & (t <= Tmax) & (p >= pMin) & (p <= pMax) & ((t <= T5) | (p <= p5Max));
+  const auto cold = t <= T13;
+  const V coldRegion = (ps - ps == 0.0) ? (p > ps ? one : two) : none;  // ps - ps is 0 where ps is finite
+  const V warmRegion = p < p23Min ? two : none;
+  const V region = t > T5 ? five : t > T25 ? two : cold ? coldRegion : warmRegion;
+  return inRange ? region : none;
+}
+
 // The region by `rule`: regionWithBand for Area, region for Area2.
 Outcome<int> regionBy(const Config& c, RegionRule rule, double p, double t);
 
