@@ -68,7 +68,7 @@ struct Equation : Formulas<Constants> {
   using F::kAll, F::kSound;
 
   template <unsigned need, class V = double>
-  static GammaOf<V> at(V p, V t) {
+  [[gnu::always_inline]] static GammaOf<V> at(V p, V t) {
     return E::template gamma<need>(p, t);
   }
 

@@ -21,7 +21,7 @@ struct Equation : gibbs::Equation<Equation<Ideal, Residual, Constants>, Constant
   // The derivatives of gamma at (p, t).  The pressure derivatives of the ideal-gas part are
   // taken in closed form (1/pi, -1/pi^2); ln(pi) is formed only for gamma itself.
   template <unsigned need, class V>
-  static gibbs::GammaOf<V> gamma(V p, V t) {
+  [[gnu::always_inline]] static gibbs::GammaOf<V> gamma(V p, V t) {
     using namespace kernels;
     gibbs::GammaOf<V> g{p / pStar, tStar / t, V{}, V{}, V{}, V{}, V{}, V{}};
     const SumsOf<V> o = evaluate<Ideal, need&(S | SY | SYY)>(V{} + 1.0, g.tau);

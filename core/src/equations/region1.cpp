@@ -19,7 +19,7 @@ struct Constants {
 // so the pressure derivatives change sign with each order.
 struct Equation : gibbs::Equation<Equation, Constants> {
   template <unsigned need, class V>
-  static gibbs::GammaOf<V> gamma(V p, V t) {
+  [[gnu::always_inline]] static gibbs::GammaOf<V> gamma(V p, V t) {
     const V pi = p / Constants::pStar, tau = Constants::tStar / t;
     const SumsOf<V> s = evaluate<Series, need>(7.1 - pi, tau - 1.222);
     return {pi, tau, s.s, -s.sx, s.sxx, s.sy, s.syy, -s.sxy};

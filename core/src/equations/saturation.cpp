@@ -30,7 +30,7 @@ struct Root {
   V theta, a, b, x;
 };
 template <class V>
-Root<V> rootAt(V t) {
+[[gnu::always_inline]] inline Root<V> rootAt(V t) {
   using sat::n;
   const V theta = t + n[8] / (t - n[9]);
   const V theta2 = theta * theta;
@@ -41,7 +41,7 @@ Root<V> rootAt(V t) {
 }
 
 template <class V>
-V pressureOf(V t) {
+[[gnu::always_inline]] inline V pressureOf(V t) {
   const V x = rootAt(t).x;
   const V x2 = x * x;
   return MPa * x2 * x2;

@@ -3,6 +3,12 @@
 // contracts a multiply and an add into one rounding: no build enables FMA, and the AVX2 code
 // asks for AVX2 alone.  So an equation written once for a value type V gives, in each lane
 // of Lanes2 or Lanes4, the bits of the same equation in double.
+//
+// Every function that takes or returns lanes by value is always_inline.  The AVX2 loop
+// (detail::steps4) passes four lanes in a register; a copy of a function compiled outside it
+// has no AVX and expects them in memory (what -Wno-psabi keeps quiet), so a call between the
+// two would read garbage.  Only what takes no lanes by value (the loop's kernel, a table's
+// lambdas) may stay out of line; cmake/lanes_abi.py checks each build for this.
 #pragma once
 
 #include <cmath>

@@ -80,9 +80,9 @@ struct Powers {
   // Only the planned exponents are formed and read; the others are left unset.
   std::array<V, Plan.high - Plan.low + 1> p;
 
-  constexpr V operator[](int e) const { return p[e - Plan.low]; }
+  [[gnu::always_inline]] constexpr V operator[](int e) const { return p[e - Plan.low]; }
 
-  explicit Powers(V base) {
+  [[gnu::always_inline]] explicit Powers(V base) {
     at(0) = V{} + 1.0;
     if constexpr (Plan.has(1)) at(1) = base;
     if constexpr (Plan.low < 0) at(-1) = 1.0 / base;
@@ -296,7 +296,7 @@ class SeriesAtY {
 
   // Derivative sums formed scaled (times powers of x and y) become plain derivatives.
   template <class V>
-  static void unscale(SumsOf<V>& r, V x, V y) {
+  [[gnu::always_inline]] static void unscale(SumsOf<V>& r, V x, V y) {
     if constexpr (need & (SX | SXX | SXY)) {
       const V invX = 1.0 / x;
       r.sx *= invX;

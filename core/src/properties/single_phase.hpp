@@ -43,7 +43,7 @@ Outcome<int> regionWith(const Config& c, double p, double t, const SaturationPre
 // lane, which regionWith itself decides.  ps is the saturation pressure at t, read only where
 // t <= 623.15 K.
 template <class V>
-V plainRegion(V p, V t, V ps) {
+[[gnu::always_inline]] inline V plainRegion(V p, V t, V ps) {
   using namespace constants;
   const V none{}, one = none + 1.0, two = none + 2.0, five = none + 5.0;
   const auto inRange = (t >= Ttriple) & (t <= Tmax) & (p >= pMin) & (p <= pMax) & ((t <= T5) | (p <= p5Max));
