@@ -25,7 +25,8 @@ endfunction()
 
 # Thread tests are GoogleTest suites named Threads.  vlm_threads_tests(PROGRAM) runs the
 # program's Threads suites as the ctest test PROGRAM_threads in the tsan preset, which
-# builds the target vlm_threads_tests and runs the tests named *_threads.
+# builds the target vlm_threads_tests and runs the tests named *_threads (and the checks named
+# *_abi, which look at what that build compiled).
 add_custom_target(vlm_threads_tests)
 function(vlm_threads_tests program)
   add_dependencies(vlm_threads_tests ${program})

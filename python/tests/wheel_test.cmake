@@ -24,5 +24,9 @@ execute_process(COMMAND ${env}/bin/python -c "import velmora; print(velmora.__fi
 if(NOT where MATCHES "^${env}/lib/")
   message(FATAL_ERROR "velmora imports from ${where}, not from the environment")
 endif()
+file(GLOB module ${env}/lib/python*/site-packages/velmora/_velmora*.so)
+if(CMAKE_HOST_SYSTEM_PROCESSOR MATCHES "x86_64|AMD64")
+  run("the lanes' calling convention" ${PYTHON} ${SOURCE}/cmake/lanes_abi.py ${module})
+endif()
 run("the tests" ${CMAKE_COMMAND} -E env VLMCORE5_LIBRARY=${LIBRARY} VLM_REGISTRY=${WORK}/none.reg
     XDG_CONFIG_HOME=${WORK}/none ${env}/bin/python -m pytest -q -p no:cacheprovider ${SOURCE}/python/tests)
