@@ -25,7 +25,12 @@ struct Gathered {
 };
 
 // The index in kRegions of a region, or kDone for any other.
-std::uint8_t slotOf(double region) { return region == 1 ? 0 : region == 2 ? 1 : region == 5 ? 2 : kDone; }
+std::uint8_t slotOf(double region) {
+  for (std::uint8_t k = 0; k < std::size(kRegions); ++k) {
+    if (region == kRegions[k]) return k;
+  }
+  return kDone;
+}
 
 void put(double value, double* out, int* code) {
   const Result r = finite(value);
